@@ -1,0 +1,71 @@
+#pragma once
+// Resources as data: what a module (the program itself or a language library) carries.
+// Dialog templates are in dialog units; the framework turns them into child controls.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+namespace fw {
+
+enum class ControlKind { Static, GroupBox, PushButton, CheckBox, RadioButton, Edit, ComboBox, ListView, Custom };
+
+struct ControlTemplate {
+    ControlKind kind = ControlKind::Static;
+    std::string class_name;          // the window class for ControlKind::Custom
+    int id = -1;                     // -1: IDC_STATIC
+    std::string text;
+    DWORD style = 0;                 // WS_* and the kind's own style bits (ES_*, CBS_*, LVS_*, SS_*, BS_*)
+    DWORD ex_style = 0;
+    int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
+    std::vector<std::string> items;  // combo-box list entries, in order
+};
+
+struct DialogTemplate {
+    int id = 0;
+    std::string caption;
+    std::string font_name = "MS Sans Serif";
+    int point_size = 8;
+    DWORD style = 0;
+    int cx = 0, cy = 0;  // dialog units
+    std::vector<ControlTemplate> controls;
+};
+
+// A 16 x 16 (or other size) picture; pixels are 0xAARRGGBB, rows top to bottom.
+struct IconImage {
+    int width = 16;
+    int height = 16;
+    std::vector<std::uint32_t> pixels;
+};
+
+struct MenuItem {
+    std::string text;
+    UINT command = 0;              // 0 for a pop-up
+    std::vector<MenuItem> popup;   // items of a pop-up
+};
+
+struct MenuTemplate {
+    int id = 0;
+    std::vector<MenuItem> items;
+};
+
+class ResourceModule {
+public:
+    std::string name;  // file name, e.g. "LangFR.DLL"; "" for the program's own module
+    std::map<int, DialogTemplate> dialogs;
+    std::map<UINT, std::string> strings;
+    std::map<int, IconImage> icons;
+    std::map<int, MenuTemplate> menus;
+
+    const DialogTemplate* find_dialog(int id) const;
+    std::optional<std::string> find_string(UINT id) const;
+    const IconImage* find_icon(int id) const;
+    const MenuTemplate* find_menu(int id) const;
+};
+
+}  // namespace fw

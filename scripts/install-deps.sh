@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Zephra needs on Debian 12. Safe to run again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ccache pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  nlohmann-json3-dev libfreetype-dev libfontconfig-dev libpng-dev
+  qt6-base-dev libgl1-mesa-dev
+  fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
