@@ -37,3 +37,23 @@ constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); 
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr BYTE LOBYTE(std::uintptr_t v) { return static_cast<BYTE>(v & 0xFF); }
 constexpr DWORD MAKELONG(WORD lo, WORD hi) { return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16); }
+
+// Opaque handles. Each layer that owns the objects behind them casts to its own type.
+#define ZEPHRA_DECLARE_HANDLE(name) struct name##__; using name = name##__*
+ZEPHRA_DECLARE_HANDLE(HWND);
+ZEPHRA_DECLARE_HANDLE(HINSTANCE);
+ZEPHRA_DECLARE_HANDLE(HICON);
+ZEPHRA_DECLARE_HANDLE(HMENU);
+ZEPHRA_DECLARE_HANDLE(HDC);
+ZEPHRA_DECLARE_HANDLE(HBITMAP);
+ZEPHRA_DECLARE_HANDLE(HPEN);
+ZEPHRA_DECLARE_HANDLE(HBRUSH);
+ZEPHRA_DECLARE_HANDLE(HFONT);
+ZEPHRA_DECLARE_HANDLE(HGDIOBJ);
+ZEPHRA_DECLARE_HANDLE(HCURSOR);
+ZEPHRA_DECLARE_HANDLE(HKEY);
+ZEPHRA_DECLARE_HANDLE(SC_HANDLE);
+#undef ZEPHRA_DECLARE_HANDLE
+using HMODULE = HINSTANCE;
+using HDEVINFO = void*;
+using COLORREF = DWORD;
