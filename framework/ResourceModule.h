@@ -68,4 +68,17 @@ public:
     const MenuTemplate* find_menu(int id) const;
 };
 
+// A module handle is the address of its ResourceModule.
+inline const ResourceModule* ModuleFromHandle(HINSTANCE h) { return reinterpret_cast<const ResourceModule*>(h); }
+inline HINSTANCE HandleOfModule(const ResourceModule* m) { return reinterpret_cast<HINSTANCE>(const_cast<ResourceModule*>(m)); }
+
+// The program's own resources; the apps register theirs at start, tests their own.
+void SetProgramModule(const ResourceModule* module);
+
 }  // namespace fw
+
+// The program's own module (never released).
+HINSTANCE AfxGetInstanceHandle();
+// The module every resource is loaded from: a language library, or the program itself.
+HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE module);

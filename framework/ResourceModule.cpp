@@ -1,0 +1,48 @@
+#include "framework/ResourceModule.h"
+
+#include "framework/CString.h"
+
+namespace fw {
+
+namespace {
+template <class Map, class Key>
+auto find_in(const Map& map, Key key) -> const typename Map::mapped_type*
+{
+    auto it = map.find(key);
+    return it == map.end() ? nullptr : &it->second;
+}
+
+const ResourceModule* g_program = nullptr;
+const ResourceModule* g_resources = nullptr;
+}  // namespace
+
+const DialogTemplate* ResourceModule::find_dialog(int id) const { return find_in(dialogs, id); }
+const IconImage* ResourceModule::find_icon(int id) const { return find_in(icons, id); }
+const MenuTemplate* ResourceModule::find_menu(int id) const { return find_in(menus, id); }
+
+std::optional<std::string> ResourceModule::find_string(UINT id) const
+{
+    if (const std::string* s = find_in(strings, id))
+        return *s;
+    return std::nullopt;
+}
+
+void SetProgramModule(const ResourceModule* module)
+{
+    g_program = module;
+    g_resources = module;
+}
+
+}  // namespace fw
+
+HINSTANCE AfxGetInstanceHandle() { return fw::HandleOfModule(fw::g_program); }
+HINSTANCE AfxGetResourceHandle() { return fw::HandleOfModule(fw::g_resources); }
+void AfxSetResourceHandle(HINSTANCE module) { fw::g_resources = fw::ModuleFromHandle(module); }
+
+BOOL CString::LoadString(UINT nID)
+{
+    const fw::ResourceModule* module = fw::ModuleFromHandle(AfxGetResourceHandle());
+    auto text = module ? module->find_string(nID) : std::nullopt;
+    *this = text ? CString(*text) : CString();
+    return text.has_value();
+}
