@@ -1,0 +1,61 @@
+#pragma once
+// A plausible 802.11b station: answers the driver's identifiers from its settings, its
+// association and the radio world around it, all moving on the machine's clock.
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "machine/Adapter.h"
+#include "machine/Clock.h"
+#include "machine/adapter/Association.h"
+#include "machine/adapter/RadioWorld.h"
+#include "machine/adapter/ScanRecord.h"
+#include "machine/adapter/StationSettings.h"
+#include "machine/adapter/TrafficCounters.h"
+#include "machine/adapter/WirelessScenario.h"
+
+namespace machine {
+
+class SimulatedAdapter final : public Adapter {
+public:
+    SimulatedAdapter(WirelessScenario scenario, Clock& clock);
+
+    bool query(std::uint32_t oid, std::span<std::uint8_t> data) override;
+    bool set(std::uint32_t oid, std::span<const std::uint8_t> data) override;
+    void restart(const std::map<std::string, std::string>& parameters) override;
+
+    // For tests and the machine's own views.
+    bool link_up();
+    std::string associated_ssid();
+    StationSettings settings();
+
+    // Below this the adapter reports no signal.
+    static constexpr int kNoSignalDbm = -100;
+
+private:
+    void bring_up_to_date();
+    void advance_to(std::uint64_t t);
+    void start_scan();
+    std::optional<std::size_t> joined() const { return m_association.network(); }
+
+    bool answer(std::uint32_t oid, std::span<std::uint8_t> data);
+    bool apply(std::uint32_t oid, std::span<const std::uint8_t> data);
+    bool set_ssid(std::span<const std::uint8_t> data);
+    bool add_wep_key(std::span<const std::uint8_t> data);
+
+    std::mutex m_mutex;
+    Clock& m_clock;
+    const WirelessScenario m_scenario;
+    StationSettings m_settings;
+    RadioWorld m_world;
+    Association m_association;
+    TrafficCounters m_counters;
+    std::uint64_t m_updated_ms;
+    std::optional<std::uint64_t> m_scan_done_ms;
+    std::vector<ScanRecord> m_scan_result;
+};
+
+}  // namespace machine
