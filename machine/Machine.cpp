@@ -1,0 +1,192 @@
+#include "machine/Machine.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unistd.h>
+
+#include "machine/ZeroAdapter.h"
+
+namespace machine {
+
+namespace {
+constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorAlreadyExists = 183;
+constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
+constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
+}  // namespace
+
+Machine::Machine(const Scenario& scenario, Clock& clock)
+    : m_scenario(scenario), m_clock(clock), m_faults(scenario.faults), m_adapter_present(scenario.adapter_present),
+      m_service(clock, m_faults, scenario.protocol_driver.installed, scenario.protocol_driver.service_running_at_start,
+                scenario.protocol_driver.service_start_pending_ms),
+      m_driver(m_faults, std::make_unique<ZeroAdapter>())
+{
+}
+
+void Machine::set_adapter(std::unique_ptr<Adapter> adapter)
+{
+    m_driver.set_adapter(adapter ? std::move(adapter) : std::make_unique<ZeroAdapter>());
+}
+
+void Machine::remove_adapter()
+{
+    if (!m_adapter_present)
+        return;
+    m_adapter_present = false;
+    m_driver.drop_binding(true);
+}
+
+void Machine::insert_adapter()
+{
+    if (m_adapter_present)
+        return;
+    m_adapter_present = true;
+    m_driver.adapter().restart({});
+}
+
+std::vector<LoggedRequest> Machine::adapter_requests() const
+{
+    std::vector<LoggedRequest> result;
+    std::copy_if(request_log().begin(), request_log().end(), std::back_inserter(result), [](const LoggedRequest& r) {
+        return r.code == ioctl::kQuery || r.code == ioctl::kSet;
+    });
+    return result;
+}
+
+OsVersion Machine::os_version()
+{
+    return os_version_named(m_scenario.os).value_or(OsVersion{});
+}
+
+bool Machine::nt_family() const
+{
+    return os_version_named(m_scenario.os).value_or(OsVersion{}).platform_id == 2;
+}
+
+std::string Machine::computer_name()
+{
+    if (!m_scenario.computer_name.empty())
+        return m_scenario.computer_name;
+    char name[256] = {};
+    if (gethostname(name, sizeof name - 1) != 0)
+        return "LOCALHOST";
+    std::string result(name);
+    std::transform(result.begin(), result.end(), result.begin(), [](unsigned char c) {
+        return static_cast<char>(std::toupper(c));
+    });
+    return result;
+}
+
+bool Machine::permit_allocation()
+{
+    if (m_faults.allocations_before_failure < 0)
+        return true;
+    return m_allocations++ < m_faults.allocations_before_failure;
+}
+
+OpenResult Machine::open_device(const std::string& path)
+{
+    bool is_9x = path == kDevice9x;
+    bool is_nt = path == kDeviceNt;
+    bool available = m_scenario.protocol_driver.installed && !m_faults.device_open_fails &&
+                     ((is_9x && !nt_family()) || (is_nt && nt_family() && m_service.running()));
+    if (!available)
+        return {0, kErrorFileNotFound};
+    std::uint32_t device = m_driver.open(is_9x ? ProtocolDriver::DeviceKind::Win9x : ProtocolDriver::DeviceKind::Nt);
+    return {device, m_faults.device_open_leaves_183 ? kErrorAlreadyExists : 0};
+}
+
+bool Machine::close_device(std::uint32_t device)
+{
+    return m_driver.close(device);
+}
+
+BindTarget Machine::bind_target() const
+{
+    BindTarget target;
+    target.present = m_adapter_present;
+    for (const auto& a : m_scenario.ip_adapters)
+        if (a.wireless && target.nt_device_path.empty())
+            target.nt_device_path = "\\Device\\" + a.name;
+    for (const auto& d : m_scenario.class_devices)
+        if (d.wireless && d.present && target.instance_key.empty()) {
+            auto slash = d.driver_key.rfind('\\');
+            target.instance_key = slash == std::string::npos ? d.driver_key : d.driver_key.substr(slash + 1);
+        }
+    return target;
+}
+
+ControlResult Machine::device_control(std::uint32_t device, std::uint32_t code, const std::vector<std::uint8_t>& memory,
+                                      std::uint32_t input_size, std::uint32_t output_size)
+{
+    return m_driver.control(device, code, memory, input_size, output_size, bind_target());
+}
+
+std::uint32_t Machine::open_service(const std::string& name)
+{
+    return name == kDriverServiceName ? m_service.open() : kErrorServiceDoesNotExist;
+}
+
+std::uint32_t Machine::start_service(const std::string& name)
+{
+    return name == kDriverServiceName ? m_service.start() : kErrorServiceDoesNotExist;
+}
+
+ServiceQuery Machine::query_service(const std::string& name)
+{
+    if (name != kDriverServiceName)
+        return {kErrorServiceDoesNotExist, ServiceState::Stopped};
+    return m_service.query();
+}
+
+std::uint32_t Machine::stop_service(const std::string& name)
+{
+    if (name != kDriverServiceName)
+        return kErrorServiceDoesNotExist;
+    std::uint32_t error = m_service.stop();
+    if (error == 0)
+        m_driver.drop_binding(false);
+    return error;
+}
+
+std::vector<ClassDevice> Machine::present_class_devices()
+{
+    std::vector<ClassDevice> result;
+    for (const auto& d : m_scenario.class_devices)
+        if (d.present && (!d.wireless || m_adapter_present))
+            result.push_back(d);
+    return result;
+}
+
+std::uint32_t Machine::restart_device(const std::string& instance_id)
+{
+    for (const auto& d : present_class_devices()) {
+        if (d.instance_id != instance_id)
+            continue;
+        if (d.wireless) {
+            // The miniport stops and starts again: the protocol driver loses its binding.
+            m_driver.drop_binding(true);
+            m_driver.adapter().restart({});
+        }
+        return 0;
+    }
+    return kErrorNoSuchDevinst;
+}
+
+std::uint32_t Machine::ip_helper_error(IpCall call, bool sizing)
+{
+    if (call == IpCall::AdaptersInfo)
+        return sizing ? m_faults.adapters_info_sizing_error : m_faults.adapters_info_error;
+    return sizing ? m_faults.network_params_sizing_error : m_faults.network_params_error;
+}
+
+std::vector<IpAdapter> Machine::ip_adapters()
+{
+    std::vector<IpAdapter> result;
+    for (const auto& a : m_scenario.ip_adapters)
+        if (!a.wireless || m_adapter_present)
+            result.push_back(a);
+    return result;
+}
+
+}  // namespace machine

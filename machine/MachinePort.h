@@ -1,0 +1,50 @@
+#pragma once
+// The one interface the platform layer reaches the machine through. Plain data in and out,
+// so that the same calls can later be served to other processes.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "machine/MachineTypes.h"
+
+namespace machine {
+
+class MachinePort {
+public:
+    virtual ~MachinePort() = default;
+
+    virtual OsVersion os_version() = 0;
+    virtual std::string computer_name() = 0;
+    virtual std::uint16_t default_language() = 0;
+
+    // Asked before every global-memory allocation: false when it is to fail.
+    virtual bool permit_allocation() = 0;
+
+    virtual OpenResult open_device(const std::string& path) = 0;
+    virtual bool close_device(std::uint32_t device) = 0;
+    // `memory` starts with the `input_size` input bytes; a 9x driver reads the caller's
+    // memory directly, so whatever follows is the rest of the caller's buffer.
+    virtual ControlResult device_control(std::uint32_t device, std::uint32_t code,
+                                         const std::vector<std::uint8_t>& memory,
+                                         std::uint32_t input_size, std::uint32_t output_size) = 0;
+
+    // Service control; each returns a last-error code, 0 for success.
+    virtual std::uint32_t open_service(const std::string& name) = 0;
+    virtual std::uint32_t start_service(const std::string& name) = 0;
+    virtual ServiceQuery query_service(const std::string& name) = 0;
+    virtual std::uint32_t stop_service(const std::string& name) = 0;
+
+    // The network adapter class devices that are present, in the installer's order.
+    virtual std::vector<ClassDevice> present_class_devices() = 0;
+    // The class installer's property-change restart. Returns a last-error code, 0 for success.
+    virtual std::uint32_t restart_device(const std::string& instance_id) = 0;
+
+    // Error an IP helper call is to fail with (0: none); `sizing` tells the size query
+    // (no buffer) from the call that fills the buffer.
+    virtual std::uint32_t ip_helper_error(IpCall call, bool sizing) = 0;
+    virtual std::vector<IpAdapter> ip_adapters() = 0;
+    virtual NetworkParams network_params() = 0;
+};
+
+}  // namespace machine
