@@ -69,7 +69,6 @@ using LPTEXTMETRIC = TEXTMETRIC*;
 
 // Pen styles.
 constexpr int PS_SOLID = 0;
-constexpr int PS_DOT = 2;
 constexpr int PS_NULL = 5;
 
 // Brush styles.
@@ -115,7 +114,6 @@ constexpr UINT TA_TOP = 0;
 constexpr UINT TA_BOTTOM = 8;
 constexpr UINT TA_BASELINE = 24;
 constexpr UINT TA_NOUPDATECP = 0;
-constexpr UINT TA_UPDATECP = 1;
 constexpr UINT GDI_ERROR = 0xFFFFFFFF;
 
 // Font weights.
