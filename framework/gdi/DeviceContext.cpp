@@ -30,17 +30,28 @@ bool NeedsSource(DWORD rop)
     return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT;
 }
 
-Pixel Combine(DWORD rop, Pixel source, Pixel destination)
+template <class Operation>
+void CombineRow(const Pixel* in, Pixel* out, int width, Operation operation)
+{
+    for (int x = 0; x < width; ++x)
+        out[x] = operation(in[x], out[x]);
+}
+
+void CombineRow(DWORD rop, const Pixel* in, Pixel* out, int width)
 {
     switch (rop) {
     case SRCPAINT:
-        return source | destination;
+        CombineRow(in, out, width, [](Pixel s, Pixel d) { return s | d; });
+        break;
     case SRCAND:
-        return source & destination;
+        CombineRow(in, out, width, [](Pixel s, Pixel d) { return s & d; });
+        break;
     case SRCINVERT:
-        return source ^ destination;
+        CombineRow(in, out, width, [](Pixel s, Pixel d) { return s ^ d; });
+        break;
     default:
-        return source;
+        CombineRow(in, out, width, [](Pixel s, Pixel) { return s; });
+        break;
     }
 }
 
@@ -325,8 +336,7 @@ bool DeviceContext::BitBlt(const RECT& destination, const DeviceContext* source,
             std::copy(in, in + width, line.begin());
             in = line.data();
         }
-        for (int x = 0; x < width; ++x)
-            out[x] = Combine(rop, in[x], out[x]);
+        CombineRow(rop, in, out, width);
     }
     return true;
 }

@@ -1,8 +1,10 @@
+# Scoped globally: the framework includes this file from its own folder while tests and
+# benchmarks elsewhere link the library.
 # The drawing layer: device contexts and drawing objects over our own raster, text through
 # FreeType with fonts found by fontconfig, and PNG export.
-find_package(Freetype REQUIRED)
-find_package(Fontconfig REQUIRED)
-find_package(PNG REQUIRED)
+find_package(Freetype REQUIRED GLOBAL)
+find_package(Fontconfig REQUIRED GLOBAL)
+find_package(PNG REQUIRED GLOBAL)
 zephra_library(zephra_gdi
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CBitmap.cpp
