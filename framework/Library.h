@@ -1,8 +1,8 @@
 #pragma once
 // Resource-only modules (the language libraries), loaded by bare file name from the
-// program's directory. A failed load returns null and leaves the reason in
-// fw::LastLibraryError(): the platform's codes for a missing module (126) and for a file that
-// is not a readable resource module (193).
+// program's directory. A failed load returns null and leaves the reason for GetLastError():
+// the platform's codes for a missing module (126) and for a file that is not a readable
+// resource module (193).
 
 #include <string>
 
@@ -22,7 +22,6 @@ constexpr DWORD kLibraryBadFormat = 193;
 
 // Where bare file names are looked up; "" (the default) is the running executable's folder.
 void SetLibraryDirectory(const std::string& directory);
-DWORD LastLibraryError();
 // The reader's complaint about the last malformed module, for diagnostics and tests.
 const std::string& LastLibraryErrorText();
 

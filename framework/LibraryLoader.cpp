@@ -11,6 +11,7 @@
 
 #include "framework/ResourceModule.h"
 #include "framework/ResourceReader.h"
+#include "platform/Kernel.h"
 
 namespace fw {
 
@@ -25,7 +26,6 @@ struct LoadedModule {
 
 std::string g_directory;
 std::map<fs::path, LoadedModule> g_loaded;
-DWORD g_last_error = 0;
 std::string g_last_error_text;
 
 fs::path ProgramDirectory()
@@ -60,7 +60,7 @@ std::optional<fs::path> FindModuleFile(const std::string& file_name)
 
 HMODULE Fail(DWORD code, std::string text = {})
 {
-    g_last_error = code;
+    SetLastError(code);
     g_last_error_text = std::move(text);
     return nullptr;
 }
@@ -68,7 +68,6 @@ HMODULE Fail(DWORD code, std::string text = {})
 }  // namespace
 
 void SetLibraryDirectory(const std::string& directory) { g_directory = directory; }
-DWORD LastLibraryError() { return g_last_error; }
 const std::string& LastLibraryErrorText() { return g_last_error_text; }
 
 }  // namespace fw

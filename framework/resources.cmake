@@ -4,4 +4,4 @@ list(APPEND ZEPHRA_FW_RESOURCE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StyleNames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResourceReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LibraryLoader.cpp)
-list(APPEND ZEPHRA_FW_RESOURCE_LIBS nlohmann_json::nlohmann_json)
+list(APPEND ZEPHRA_FW_RESOURCE_LIBS nlohmann_json::nlohmann_json zephra_platform)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/CString.h"
+#include "platform/Kernel.h"
 #include "resources/ProgramResources.h"
 
 namespace {
@@ -61,7 +62,7 @@ TEST_F(LibraryLoader, LoadsByBareNameAndCountsUses)
     EXPECT_TRUE(FreeLibrary(first));
     EXPECT_TRUE(FreeLibrary(second));
     EXPECT_FALSE(FreeLibrary(first));
-    EXPECT_EQ(fw::LastLibraryError(), fw::kLibraryInvalidHandle);
+    EXPECT_EQ(GetLastError(), fw::kLibraryInvalidHandle);
     EXPECT_FALSE(FreeLibrary(AfxGetInstanceHandle()));
 }
 
@@ -108,7 +109,7 @@ TEST_P(LibraryLoadFailure, LeavesTheProgramResourcesInUse)
     else
         UseFolder({});
     EXPECT_EQ(LoadLibraryA("LangZH.DLL"), nullptr);
-    EXPECT_EQ(fw::LastLibraryError(), GetParam().error);
+    EXPECT_EQ(GetLastError(), GetParam().error);
     EXPECT_EQ(AfxGetResourceHandle(), AfxGetInstanceHandle());
     EXPECT_EQ(LoadedString(10003), kAlreadyRunning);
 }
