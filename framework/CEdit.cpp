@@ -1,0 +1,46 @@
+#include "framework/CEdit.h"
+
+#include "framework/ControlBehaviour.h"
+#include "framework/WinUser.h"
+
+BEGIN_MESSAGE_MAP(CEdit, CWnd)
+END_MESSAGE_MAP()
+
+BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CWnd::Create("Edit", "", style, rect, parent, id);
+}
+
+BOOL CEdit::SetReadOnly(BOOL readOnly)
+{
+    if (fw::FromHandle(m_hWnd) == nullptr)
+        return FALSE;
+    ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0);
+    return TRUE;
+}
+
+void CEdit::SetLimitText(UINT maxChars)
+{
+    if (fw::Window* w = fw::FromHandle(m_hWnd))
+        w->text_limit = static_cast<int>(maxChars);
+}
+
+UINT CEdit::GetLimitText() const
+{
+    fw::Window* w = fw::FromHandle(m_hWnd);
+    if (w == nullptr)
+        return 0;
+    return static_cast<UINT>(w->text_limit > 0 ? w->text_limit : fw::kDefaultEditLimit);
+}
+
+// The edit keeps no caret of its own: typing always goes to the end of the text.
+void CEdit::SetSel(int, int, BOOL) {}
+
+void CEdit::ReplaceSel(LPCSTR text, BOOL)
+{
+    fw::Window* w = fw::FromHandle(m_hWnd);
+    if (w == nullptr)
+        return;
+    std::string value = w->text + (text ? text : "");
+    ::SetWindowText(m_hWnd, value.c_str());
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/CWnd.h"
+
+class CEdit : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    BOOL SetReadOnly(BOOL readOnly = TRUE);
+    // 0 restores the platform's default limit.
+    void SetLimitText(UINT maxChars);
+    void LimitText(int maxChars = 0) { SetLimitText(static_cast<UINT>(maxChars)); }
+    UINT GetLimitText() const;
+    void SetSel(int start, int end, BOOL noScroll = FALSE);
+    void ReplaceSel(LPCSTR text, BOOL canUndo = FALSE);
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};

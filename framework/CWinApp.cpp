@@ -1,0 +1,104 @@
+#include "framework/CWinApp.h"
+
+#include "framework/CWnd.h"
+#include "framework/Icon.h"
+#include "framework/Window.h"
+#include "framework/MessageLoop.h"
+#include "framework/ResourceModule.h"
+#include "framework/WaitCursor.h"
+#include "framework/WinUser.h"
+#include "platform/MessageBox.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+// The string that names an application constructed without a name.
+constexpr UINT kAppNameString = 57344;
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(LPCSTR appName)
+{
+    if (appName != nullptr) {
+        m_strAppName = appName;
+        m_bNameGiven = true;
+    }
+    m_pszAppName = m_strAppName.c_str();
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+void CWinApp::InitApplication()
+{
+    m_hInstance = AfxGetInstanceHandle();
+    if (!m_bNameGiven) {
+        const fw::ResourceModule* own = fw::ModuleFromHandle(m_hInstance);
+        m_strAppName = own ? own->find_string(kAppNameString).value_or("") : "";
+    }
+    m_pszAppName = m_strAppName.c_str();
+    platform::SetApplicationName(m_pszAppName);
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return m_nExitCode; }
+
+BOOL CWinApp::PreTranslateMessage(MSG*) { return FALSE; }
+
+int CWinApp::Run()
+{
+    fw::MessageLoop& loop = fw::MessageLoop::instance();
+    MSG msg;
+    while (loop.get(msg)) {
+        if (!PreTranslateMessage(&msg))
+            loop.dispatch(msg);
+    }
+    m_nExitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}
+
+HICON CWinApp::LoadIcon(UINT id) const { return ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
+HICON CWinApp::LoadIcon(LPCSTR name) const { return ::LoadIcon(AfxGetResourceHandle(), name); }
+HCURSOR CWinApp::LoadCursor(UINT id) const { return ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(id)); }
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR name) const { return ::LoadCursor(nullptr, name); }
+
+void CWinApp::HideApplication()
+{
+    if (m_pMainWnd == nullptr || m_pMainWnd->m_hWnd == nullptr)
+        return;
+    HWND main = m_pMainWnd->m_hWnd;
+    for (fw::Window* w : fw::TopLevelWindows())
+        if (w->owner != nullptr && w->owner->handle == main)
+            ::ShowWindow(w->handle, SW_HIDE);
+    ::ShowWindow(main, SW_HIDE);
+}
+
+void CWinApp::DoWaitCursor(int change) { fw::ChangeWaitCursor(change); }
+
+// Help files are not shipped; the command is accepted and does nothing.
+void CWinApp::OnHelp() {}
+
+CWinApp* AfxGetApp() { return g_app; }
+LPCSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
+
+namespace fw {
+
+int RunApplication(CWinApp& app)
+{
+    app.InitApplication();
+    if (!app.InitInstance()) {
+        if (app.m_pMainWnd != nullptr && app.m_pMainWnd->m_hWnd != nullptr)
+            app.m_pMainWnd->DestroyWindow();
+        return app.ExitInstance();
+    }
+    return app.Run();
+}
+
+}  // namespace fw
