@@ -102,12 +102,18 @@ bool MessageLoop::peek(MSG& out, bool remove)
 
 bool MessageLoop::get(MSG& out)
 {
-    while (!take_ready(out)) {
+    if (!take_ready(out)) {
         const std::uint64_t deadline = m_timers.next_due().value_or(std::numeric_limits<std::uint64_t>::max());
         if (Presenter* presenter = CurrentPresenter())
             presenter->wait_for_events(deadline);
         else
             platform::WaitUntil(deadline);
+        // Input fed in during the wait may have ended a modal loop without queueing anything:
+        // an empty message lets the caller look at its condition again.
+        if (!take_ready(out)) {
+            out = MSG{};
+            out.message = WM_NULL;
+        }
     }
     if (out.message == WM_QUIT) {
         m_quit = false;

@@ -92,6 +92,8 @@ public:
 
 // Null for a handle that names no live window.
 Window* FromHandle(HWND handle);
+// The text a window shows: a drop-down list's is its selected item's.
+std::string TextOf(const Window* window);
 // Every live top-level window of this process, in creation order.
 std::vector<Window*> TopLevelWindows();
 

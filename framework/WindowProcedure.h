@@ -28,7 +28,5 @@ std::unique_ptr<CWnd> MakeStandIn(WindowKind kind);
 void SetObjectForNextWindow(CWnd* object);
 
 WindowKind KindOfClass(const std::string& class_name);
-// The text a control shows: a drop-down list's is its selected item's.
-std::string TextOf(const Window* window);
 
 }  // namespace fw
