@@ -3,6 +3,8 @@
 #include "framework/WinUser.h"
 #include "framework/WindowProcedure.h"
 
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+
 BEGIN_MESSAGE_MAP(CButton, CWnd)
 END_MESSAGE_MAP()
 

@@ -3,6 +3,8 @@
 #include "framework/CWnd.h"
 
 class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+
 public:
     BOOL Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const;

@@ -2,6 +2,8 @@
 
 #include "framework/WaitCursor.h"
 
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
 namespace fw {
 
 const MessageMapEntry* FindEntry(const MessageMap* map, UINT message, UINT code, UINT id)

@@ -1,6 +1,7 @@
 #pragma once
 // The root of every class that handles messages and commands through a message map.
 
+#include "framework/CObject.h"
 #include "framework/MessageMap.h"
 
 class CCmdUI;
@@ -9,10 +10,12 @@ class CCmdUI;
 constexpr int CN_COMMAND = 0;
 constexpr int CN_UPDATE_COMMAND_UI = -1;
 
-class CCmdTarget {
+class CCmdTarget : public CObject {
+    DECLARE_DYNAMIC(CCmdTarget)
+
 public:
     CCmdTarget() = default;
-    virtual ~CCmdTarget() = default;
+    ~CCmdTarget() override = default;
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 

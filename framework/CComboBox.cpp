@@ -40,6 +40,8 @@ void ShowSelection(fw::Window* w)
 }
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
 BEGIN_MESSAGE_MAP(CComboBox, CWnd)
 END_MESSAGE_MAP()
 

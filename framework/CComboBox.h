@@ -3,6 +3,8 @@
 #include "framework/CWnd.h"
 
 class CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(LPCSTR text);

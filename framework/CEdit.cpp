@@ -3,6 +3,8 @@
 #include "framework/ControlBehaviour.h"
 #include "framework/WinUser.h"
 
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
 BEGIN_MESSAGE_MAP(CEdit, CWnd)
 END_MESSAGE_MAP()
 

@@ -3,6 +3,8 @@
 #include "framework/CWnd.h"
 
 class CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     BOOL SetReadOnly(BOOL readOnly = TRUE);

@@ -4,6 +4,8 @@
 #include "framework/CWnd.h"
 
 class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
 public:
     static const CRect rectDefault;
     // Frames are created with new and delete themselves once their window is gone.

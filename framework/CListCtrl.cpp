@@ -15,6 +15,8 @@ fw::ListRow* RowOf(fw::Window* w, int item)
 }
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
+
 BEGIN_MESSAGE_MAP(CListCtrl, CWnd)
 END_MESSAGE_MAP()
 

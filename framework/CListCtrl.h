@@ -6,6 +6,8 @@
 #include "framework/ListViewTypes.h"
 
 class CListCtrl : public CWnd {
+    DECLARE_DYNAMIC(CListCtrl)
+
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 

@@ -3,6 +3,8 @@
 #include "framework/DialogBuilder.h"
 #include "framework/WinUser.h"
 
+IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
+
 BEGIN_MESSAGE_MAP(CPropertyPage, CDialog)
 END_MESSAGE_MAP()
 

@@ -7,6 +7,8 @@
 #include "framework/PropertySheetPages.h"
 
 class CPropertyPage : public CDialog {
+    DECLARE_DYNAMIC(CPropertyPage)
+
 public:
     explicit CPropertyPage(UINT templateId, UINT captionId = 0);
 

@@ -19,6 +19,8 @@ constexpr int kButtonGap = 6;
 constexpr int kButtonRow = kButtonHeight + kMargin;
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
+
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
     ON_WM_CLOSE()
     ON_MESSAGE(PSM_CHANGED, OnPageChanged)

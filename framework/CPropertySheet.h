@@ -10,6 +10,8 @@
 #include "framework/CPropertyPage.h"
 
 class CPropertySheet : public CWnd {
+    DECLARE_DYNAMIC(CPropertySheet)
+
 public:
     CPropertySheet() = default;
     explicit CPropertySheet(LPCSTR caption, CWnd* parent = nullptr, UINT selectPage = 0);

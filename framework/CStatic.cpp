@@ -2,6 +2,8 @@
 
 #include "framework/WindowProcedure.h"
 
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
 BEGIN_MESSAGE_MAP(CStatic, CWnd)
 END_MESSAGE_MAP()
 

@@ -4,6 +4,8 @@
 
 #include "framework/WindowProcedure.h"
 
+IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
+
 BEGIN_MESSAGE_MAP(CToolTipCtrl, CWnd)
 END_MESSAGE_MAP()
 

@@ -4,6 +4,8 @@
 #include "framework/CWnd.h"
 
 class CToolTipCtrl : public CWnd {
+    DECLARE_DYNAMIC(CToolTipCtrl)
+
 public:
     BOOL Create(CWnd* parent, DWORD style = 0);
     BOOL AddTool(CWnd* tool, LPCSTR text, LPCRECT rect = nullptr, UINT_PTR id = 0);

@@ -15,6 +15,8 @@ CWinApp* g_app = nullptr;
 constexpr UINT kAppNameString = 57344;
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()

@@ -8,6 +8,8 @@
 class CWnd;
 
 class CWinApp : public CCmdTarget {
+    DECLARE_DYNAMIC(CWinApp)
+
 public:
     // Without a name, the name is string 57344 of the program's own resources.
     explicit CWinApp(LPCSTR appName = nullptr);

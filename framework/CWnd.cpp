@@ -13,6 +13,8 @@ namespace {
 fw::MsgContext* g_current = nullptr;
 }  // namespace
 
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
     ON_WM_CTLCOLOR()

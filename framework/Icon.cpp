@@ -59,9 +59,10 @@ HICON CopyIcon(HICON icon) { return fw::IconOf(icon) ? icon : nullptr; }
 // Icons are shared by picture, so nothing is released.
 BOOL DestroyIcon(HICON icon) { return fw::IconOf(icon) ? TRUE : FALSE; }
 
-HCURSOR LoadCursor(HINSTANCE, LPCSTR name)
+HCURSOR LoadCursor(HINSTANCE module, LPCSTR name)
 {
-    if (!IS_INTRESOURCE(name))
+    // Resource modules carry no cursors; only the platform's standard cursors exist.
+    if (module != nullptr || !IS_INTRESOURCE(name))
         return nullptr;
     const int id = static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
     for (fw::CursorData& c : fw::Cursors())
