@@ -44,6 +44,13 @@ void Machine::insert_adapter()
     m_driver.adapter().restart({});
 }
 
+void Machine::set_device_present(const std::string& instance_id, bool present)
+{
+    for (auto& d : m_scenario.class_devices)
+        if (d.instance_id == instance_id)
+            d.present = present;
+}
+
 std::vector<LoggedRequest> Machine::adapter_requests() const
 {
     std::vector<LoggedRequest> result;

@@ -36,6 +36,8 @@ public:
     void remove_adapter();
     void insert_adapter();
     bool adapter_present() const { return m_adapter_present; }
+    // A class device enabled or disabled in the device manager.
+    void set_device_present(const std::string& instance_id, bool present);
     // The driver loses its binding on its own (reported by the unbind-event poll).
     void drop_binding() { m_driver.drop_binding(true); }
     bool bound() const { return m_driver.bound(); }

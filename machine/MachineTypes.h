@@ -23,11 +23,15 @@ struct ClassDevice {
     std::string instance_id;
     bool present = true;
     bool wireless = false;  // the wireless card: goes and comes back with hot-plug
+
+    bool operator==(const ClassDevice&) const = default;
 };
 
 struct IpAddressEntry {
     std::string address;
     std::string mask;
+
+    bool operator==(const IpAddressEntry&) const = default;
 };
 
 // An adapter of the IP stack.
@@ -37,12 +41,16 @@ struct IpAdapter {
     std::vector<IpAddressEntry> addresses;
     std::vector<std::string> gateways;
     bool wireless = false;
+
+    bool operator==(const IpAdapter&) const = default;
 };
 
 struct NetworkParams {
     std::string host_name;
     std::string domain_name;
     std::vector<std::string> dns_servers;
+
+    bool operator==(const NetworkParams&) const = default;
 };
 
 enum class IpCall { AdaptersInfo, NetworkParams };
