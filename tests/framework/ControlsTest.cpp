@@ -11,6 +11,8 @@
 #include "framework/Icon.h"
 #include "framework/TrayIcon.h"
 #include "framework/WinUser.h"
+#include "framework/WindowClass.h"
+#include "framework/WindowDC.h"
 
 namespace {
 
@@ -110,6 +112,43 @@ TEST_F(ControlsTest, RuntimeClassesKnowTheirBases)
     EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
     delete made;
     EXPECT_EQ(RUNTIME_CLASS(CStatic)->CreateObject(), nullptr);
+}
+
+// An owner-drawn window that fills itself with one colour.
+class Swatch : public CWnd {
+public:
+    COLORREF colour = RGB(0, 0, 64);
+    int paints = 0;
+
+protected:
+    void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(&client, colour);
+        ++paints;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Swatch, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST_F(ControlsTest, InvalidatedWindowPaintsIntoItsOwnRasterOnce)
+{
+    Swatch swatch;
+    ASSERT_TRUE(swatch.CreateEx(WS_EX_CLIENTEDGE, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW), "", WS_CHILD | WS_VISIBLE,
+                                CRect(5, 5, 25, 15), &frame, 0));
+    swatch.Invalidate();
+    swatch.Invalidate();
+    run_for(0);
+    EXPECT_EQ(swatch.paints, 1);
+    const gdi::Raster& raster = fw::FromHandle(swatch.m_hWnd)->raster;
+    ASSERT_EQ(raster.Width(), 20);
+    ASSERT_EQ(raster.Height(), 10);
+    EXPECT_EQ(gdi::ToColorRef(raster.At(19, 9)), RGB(0, 0, 64));
 }
 
 }  // namespace

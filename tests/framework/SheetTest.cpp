@@ -177,6 +177,16 @@ TEST_F(SheetTest, TrayMenuItemsFollowTheirCommandUiHandlers)
     EXPECT_NE(ui.open_sheet(), nullptr);
 }
 
+TEST_F(SheetTest, FocusRaisesTheSetFocusNotificationOfEachKind)
+{
+    ui.double_click_tray();
+    ui.focus(pageControl(kCombo));
+    ui.focus(pageControl(kEditName));
+    ui.focus(pageControl(kCombo));
+    EXPECT_EQ(pageA().m_nComboFocus, 2);
+    EXPECT_EQ(pageA().m_nNameFocus, 1);
+}
+
 TEST_F(SheetTest, InputToHiddenOrDisabledWindowsIsRefused)
 {
     ui.double_click_tray();

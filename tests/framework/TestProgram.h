@@ -38,6 +38,7 @@ public:
     CComboBox m_combo;
     int m_nInits = 0, m_nSetActive = 0, m_nKillActive = 0, m_nResets = 0, m_nNameChanges = 0, m_nSelChanges = 0;
     int m_nCurRow = -1;
+    int m_nComboFocus = 0, m_nNameFocus = 0;
     std::vector<std::string> m_listEvents;
 
     void DoDataExchange(CDataExchange* dx) override
@@ -72,6 +73,8 @@ public:
 protected:
     void OnChangeName() { ++m_nNameChanges; }
     void OnSelchangeCombo() { ++m_nSelChanges; }
+    void OnSetfocusCombo() { ++m_nComboFocus; }
+    void OnSetfocusName() { ++m_nNameFocus; }
     void OnClickList(NMHDR*, LRESULT* result)
     {
         m_listEvents.push_back("click " + std::to_string(m_nCurRow));
@@ -93,6 +96,8 @@ protected:
 BEGIN_MESSAGE_MAP(PageA, CPropertyPage)
     ON_EN_CHANGE(kEditName, OnChangeName)
     ON_CBN_SELCHANGE(kCombo, OnSelchangeCombo)
+    ON_CBN_SETFOCUS(kCombo, OnSetfocusCombo)
+    ON_EN_SETFOCUS(kEditName, OnSetfocusName)
     ON_NOTIFY(NM_CLICK, kList, OnClickList)
     ON_NOTIFY(NM_DBLCLK, kList, OnDblclkList)
     ON_NOTIFY(LVN_ITEMCHANGED, kList, OnItemchangedList)
