@@ -283,7 +283,7 @@ BOOL CWnd::KillTimer(UINT_PTR id) { return m_hWnd ? ::KillTimer(m_hWnd, id) : FA
 
 int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type)
 {
-    return fw::ShowMessageBox(m_hWnd, text ? text : "", caption ? caption : "Error", type);
+    return fw::ShowMessageBox(m_hWnd, text ? text : "", caption ? caption : AfxGetAppName(), type);
 }
 
 BOOL CWnd::UpdateData(BOOL saveAndValidate)

@@ -124,6 +124,7 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, void* timerProc = nullptr);
     BOOL KillTimer(UINT_PTR id);
+    // Captioned with the application name unless a caption is given.
     int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = 0);
 
     // Dialog data exchange: transfers between the controls and the members.
