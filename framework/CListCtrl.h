@@ -38,6 +38,7 @@ public:
     UINT GetSelectedCount() const;
     BOOL EnsureVisible(int, BOOL) { return TRUE; }
 
+    // Only the small-image list is kept; the previous list is not reported (null).
     CImageList* SetImageList(CImageList* list, int kind);
     HIMAGELIST GetImageListHandle(int kind) const;
     DWORD SetExtendedStyle(DWORD exStyle);
