@@ -1,0 +1,350 @@
+#include "qtview/WindowView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "framework/CImageList.h"
+#include "framework/Input.h"
+#include "framework/ListViewTypes.h"
+#include "framework/WinUser.h"
+#include "qtview/DialogMetrics.h"
+#include "qtview/Images.h"
+#include "qtview/RasterWidget.h"
+#include "qtview/TopLevelWidget.h"
+
+namespace qtview {
+
+namespace {
+enum class ButtonKind { Push, Check, Radio, Group };
+
+ButtonKind ButtonKindOf(DWORD style)
+{
+    switch (style & 0xF) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX: return ButtonKind::Check;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON: return ButtonKind::Radio;
+    case BS_GROUPBOX: return ButtonKind::Group;
+    default: return ButtonKind::Push;
+    }
+}
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A static shows "&x" as an underlined x and "&&" as "&"; a label without a buddy shows
+// the ampersand itself, so take the markers out.
+QString WithoutMnemonics(const std::string& text)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return Text(shown);
+}
+
+Qt::Alignment StaticAlignment(DWORD style)
+{
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if ((style & 0x3) == SS_CENTER)
+        horizontal = Qt::AlignHCenter;
+    else if ((style & 0x3) == SS_RIGHT)
+        horizontal = Qt::AlignRight;
+    return horizontal | ((style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
+
+// Brings the edit's text to `wanted` as a user would: erase back to the common start, then
+// type the rest. One keystroke in the widget is one character (or one erase) here.
+void EditTowards(HWND window, const std::string& wanted)
+{
+    const fw::Window* w = fw::FromHandle(window);
+    if (w == nullptr)
+        return;
+    const std::string& now = w->text;
+    std::size_t common = 0;
+    while (common < now.size() && common < wanted.size() && now[common] == wanted[common])
+        ++common;
+    // Never split a character of several bytes.
+    while (common > 0 && common < wanted.size() && (static_cast<unsigned char>(wanted[common]) & 0xC0) == 0x80)
+        --common;
+    for (std::size_t n = now.size() - common; n > 0 && fw::FromHandle(window); --n)
+        fw::input::PressKey(window, VK_BACK);
+    if (common < wanted.size() && fw::FromHandle(window))
+        fw::input::TypeText(window, std::string_view(wanted).substr(common));
+}
+
+// Tells the framework of focus the user moved; focus the program set is already known.
+class FocusWatcher final : public QObject {
+public:
+    FocusWatcher(HWND window, InputQueue& inputs, QObject* parent) : QObject(parent), m_window(window), m_inputs(inputs) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+                HWND window = m_window;
+                m_inputs.push([window] {
+                    if (GetFocus() != window)
+                        fw::input::Focus(window);
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    HWND m_window;
+    InputQueue& m_inputs;
+};
+}  // namespace
+
+WindowView::WindowView(const fw::Window& window, QWidget* parent, InputQueue& inputs)
+    : m_handle(window.handle), m_kind(window.kind), m_inputs(inputs)
+{
+    create_widget(window, parent);
+    if (m_widget != nullptr) {
+        connect_input(window);
+        if (parent != nullptr)
+            m_widget->installEventFilter(new FocusWatcher(m_handle, m_inputs, m_widget));
+    }
+}
+
+WindowView::~WindowView()
+{
+    if (m_widget != nullptr) {
+        m_widget->hide();
+        m_widget->deleteLater();
+    }
+}
+
+void WindowView::create_widget(const fw::Window& window, QWidget* parent)
+{
+    if (parent == nullptr) {
+        m_widget = new TopLevelWidget(m_handle, m_inputs);
+        return;
+    }
+    switch (window.kind) {
+    case fw::WindowKind::Static: m_widget = new QLabel(parent); break;
+    case fw::WindowKind::Button:
+        switch (ButtonKindOf(window.style)) {
+        case ButtonKind::Push: m_widget = new QPushButton(parent); break;
+        case ButtonKind::Check: m_widget = new QCheckBox(parent); break;
+        case ButtonKind::Radio: {
+            auto* radio = new QRadioButton(parent);
+            radio->setAutoExclusive(false);  // the program groups its radio buttons
+            m_widget = radio;
+            break;
+        }
+        case ButtonKind::Group: m_widget = new QGroupBox(parent); break;
+        }
+        break;
+    case fw::WindowKind::Edit: m_widget = new QLineEdit(parent); break;
+    case fw::WindowKind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(!IsDropDownList(window.style));
+        m_widget = combo;
+        break;
+    }
+    case fw::WindowKind::ListView: {
+        auto* list = new QTreeWidget(parent);
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true);
+        list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        list->setSelectionMode((window.style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
+                                                               : QAbstractItemView::ExtendedSelection);
+        list->setIconSize(QSize(16, 16));
+        list->header()->setStretchLastSection(false);
+        list->header()->setSectionsClickable((window.style & LVS_NOSORTHEADER) == 0);
+        m_widget = list;
+        break;
+    }
+    case fw::WindowKind::TabControl: m_widget = new QTabWidget(parent); break;
+    case fw::WindowKind::ToolTip: break;
+    case fw::WindowKind::Dialog:
+    case fw::WindowKind::PropertySheet:
+    case fw::WindowKind::Frame: m_widget = new QWidget(parent); break;
+    case fw::WindowKind::Generic: m_widget = new RasterWidget(m_handle, m_inputs, parent); break;
+    }
+}
+
+void WindowView::connect_input(const fw::Window& window)
+{
+    HWND h = m_handle;
+    InputQueue& inputs = m_inputs;
+    if (auto* button = qobject_cast<QAbstractButton*>(m_widget.data())) {
+        QObject::connect(button, &QAbstractButton::clicked, [h, &inputs] { inputs.push([h] { fw::input::Click(h); }); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data())) {
+        QObject::connect(edit, &QLineEdit::textEdited, [h, &inputs](const QString& text) {
+            inputs.push([h, wanted = text.toStdString()] { EditTowards(h, wanted); });
+        });
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget.data())) {
+        QObject::connect(combo, &QComboBox::activated,
+                         [h, &inputs](int index) { inputs.push([h, index] { fw::input::SelectComboItem(h, index); }); });
+        if (QLineEdit* field = combo->lineEdit())
+            QObject::connect(field, &QLineEdit::textEdited, [h, &inputs](const QString& text) {
+                inputs.push([h, wanted = text.toStdString()] { EditTowards(h, wanted); });
+            });
+    } else if (auto* list = qobject_cast<QTreeWidget*>(m_widget.data())) {
+        QObject::connect(list, &QTreeWidget::itemPressed, [h, &inputs, list](QTreeWidgetItem* item, int) {
+            const int row = list->indexOfTopLevelItem(item);
+            inputs.push([h, row] { fw::input::ClickListRow(h, row); });
+        });
+        QObject::connect(list, &QTreeWidget::itemDoubleClicked, [h, &inputs, list](QTreeWidgetItem* item, int) {
+            const int row = list->indexOfTopLevelItem(item);
+            inputs.push([h, row] { fw::input::DoubleClickListRow(h, row); });
+        });
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(m_widget.data())) {
+        HWND sheet = window.parent ? window.parent->handle : nullptr;
+        QObject::connect(tabs, &QTabWidget::currentChanged,
+                         [sheet, &inputs](int index) { inputs.push([sheet, index] { fw::input::SelectTab(sheet, index); }); });
+    }
+}
+
+QTabWidget* WindowView::tab_widget() const { return qobject_cast<QTabWidget*>(m_widget.data()); }
+
+QWidget* WindowView::page_holder(int index) const
+{
+    QTabWidget* tabs = tab_widget();
+    return tabs != nullptr && index >= 0 && index < tabs->count() ? tabs->widget(index) : nullptr;
+}
+
+void WindowView::update(const fw::Window& window)
+{
+    if (m_widget == nullptr)
+        return;
+    const QSignalBlocker blocker(m_widget.data());
+    if (window.parent == nullptr) {
+        m_widget->setWindowTitle(Text(window.text));
+    } else {
+        m_widget->setFont(ShownFontOf(window));
+    }
+    m_widget->setEnabled(window.enabled());
+
+    if (auto* label = qobject_cast<QLabel*>(m_widget.data())) {
+        label->setText(WithoutMnemonics(window.text));
+        label->setAlignment(StaticAlignment(window.style));
+        label->setWordWrap((window.style & 0x3) != SS_RIGHT && (window.style & SS_CENTERIMAGE) == 0);
+        label->setFrameStyle((window.style & SS_SUNKEN) ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    } else if (auto* group = qobject_cast<QGroupBox*>(m_widget.data())) {
+        group->setTitle(Text(window.text));
+    } else if (auto* check = qobject_cast<QCheckBox*>(m_widget.data())) {
+        check->setText(Text(window.text));
+        check->setTristate(window.check == BST_INDETERMINATE);
+        check->setCheckState(window.check == BST_CHECKED ? Qt::Checked
+                                                          : (window.check == BST_INDETERMINATE ? Qt::PartiallyChecked : Qt::Unchecked));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget.data())) {
+        button->setText(Text(window.text));
+        if (button->isCheckable() || qobject_cast<QRadioButton*>(button))
+            button->setChecked(window.check == BST_CHECKED);
+        if (auto* push = qobject_cast<QPushButton*>(button))
+            push->setDefault((window.style & 0xF) == BS_DEFPUSHBUTTON);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data())) {
+        edit->setMaxLength(window.text_limit > 0 ? window.text_limit : 30000);
+        edit->setReadOnly(window.read_only());
+        edit->setEchoMode((window.style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
+        if (edit->text() != Text(window.text))
+            edit->setText(Text(window.text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(m_widget.data())) {
+        QStringList items;
+        for (const std::string& item : window.items)
+            items << Text(item);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        if (shown != items) {
+            combo->clear();
+            combo->addItems(items);
+        }
+        combo->setCurrentIndex(window.cur_sel);
+        if (combo->isEditable() && combo->currentText() != Text(window.text)) {
+            const QSignalBlocker field_blocker(combo->lineEdit());
+            combo->setEditText(Text(window.text));
+        }
+    } else if (qobject_cast<QTreeWidget*>(m_widget.data())) {
+        update_list(window);
+    } else if (tab_widget() != nullptr) {
+        update_tabs(window);
+    } else if (dynamic_cast<RasterWidget*>(m_widget.data())) {
+        m_widget->update();
+    }
+
+    // Top-level windows are shown by the presenter once laid out.
+    if (window.parent != nullptr)
+        m_widget->setVisible(window.visible());
+}
+
+void WindowView::update_list(const fw::Window& window)
+{
+    auto* list = qobject_cast<QTreeWidget*>(m_widget.data());
+    const DialogMetrics metrics = MetricsFor(window);
+    QStringList headings;
+    for (const fw::ListColumn& column : window.columns)
+        headings << Text(column.heading);
+    list->setColumnCount(std::max<int>(1, static_cast<int>(window.columns.size())));
+    list->setHeaderLabels(headings);
+    for (std::size_t c = 0; c < window.columns.size(); ++c) {
+        const int width = window.columns[c].width;
+        if (width > 0)
+            list->setColumnWidth(static_cast<int>(c), metrics.x(width));
+    }
+
+    const bool same = m_shown_images == window.small_images && m_shown_rows.size() == window.rows.size() &&
+                      std::equal(m_shown_rows.begin(), m_shown_rows.end(), window.rows.begin(), [](const fw::ListRow& a, const fw::ListRow& b) {
+                          return a.texts == b.texts && a.image == b.image;
+                      });
+    if (!same) {
+        list->clear();
+        const fw::ImageListData* images = fw::ImageListOf(static_cast<HIMAGELIST>(window.small_images));
+        for (const fw::ListRow& row : window.rows) {
+            auto* item = new QTreeWidgetItem(list);
+            for (std::size_t c = 0; c < row.texts.size(); ++c) {
+                item->setText(static_cast<int>(c), Text(row.texts[c]));
+                if (c < window.columns.size()) {
+                    const int format = window.columns[c].format & 0x3;
+                    item->setTextAlignment(static_cast<int>(c), format == LVCFMT_RIGHT ? Qt::AlignRight : (format == LVCFMT_CENTER ? Qt::AlignHCenter : Qt::AlignLeft));
+                }
+            }
+            if (images != nullptr && row.image >= 0 && row.image < static_cast<int>(images->images.size()))
+                item->setIcon(0, QIcon(QPixmap::fromImage(ToImage(images->images[static_cast<std::size_t>(row.image)].image))));
+        }
+        m_shown_rows = window.rows;
+        m_shown_images = window.small_images;
+    }
+    for (std::size_t r = 0; r < window.rows.size(); ++r)
+        if (QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(r)))
+            item->setSelected((window.rows[r].state & LVIS_SELECTED) != 0);
+}
+
+void WindowView::update_tabs(const fw::Window& window)
+{
+    QTabWidget* tabs = tab_widget();
+    while (tabs->count() > static_cast<int>(window.items.size()))
+        delete tabs->widget(tabs->count() - 1);
+    for (std::size_t i = 0; i < window.items.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (index >= tabs->count())
+            tabs->addTab(new QWidget, Text(window.items[i]));
+        else if (tabs->tabText(index) != Text(window.items[i]))
+            tabs->setTabText(index, Text(window.items[i]));
+    }
+    if (window.cur_sel >= 0 && window.cur_sel < tabs->count())
+        tabs->setCurrentIndex(window.cur_sel);
+}
+
+}  // namespace qtview
