@@ -1,0 +1,18 @@
+#pragma once
+// The command line of `zephra`. The options configure the stand-in layers only (which
+// machine, which presenter), never the program itself.
+
+#include <string>
+
+namespace zephra_app {
+
+struct Options {
+    std::string scenario_file;  // empty: the built-in default machine
+    bool help = false;
+    std::string error;  // what was wrong with the command line; empty when it was fine
+};
+
+Options ParseOptions(int argc, const char* const* argv);
+std::string UsageText(const std::string& program);
+
+}  // namespace zephra_app
