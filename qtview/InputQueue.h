@@ -13,8 +13,9 @@ public:
     void push(std::function<void()> input) { m_inputs.push_back(std::move(input)); }
     bool empty() const { return m_inputs.empty(); }
     // Runs what is queued, including what the inputs queue on the way. An input may start a
-    // nested loop that runs this again: each input is taken off before it runs.
-    void run_all();
+    // nested loop that runs this again: each input is taken off before it runs. False when
+    // there was nothing to run.
+    bool run_all();
 
 private:
     std::deque<std::function<void()>> m_inputs;

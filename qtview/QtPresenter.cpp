@@ -123,7 +123,9 @@ void QtPresenter::focus_changed(HWND now_focused)
 void QtPresenter::foreground_changed(HWND window)
 {
     sync();
-    if (QWidget* widget = widget_of(window)) {
+    QWidget* widget = widget_of(window);
+    // The offscreen platform has no stacking to change.
+    if (widget != nullptr && QGuiApplication::platformName() != QLatin1String("offscreen")) {
         widget->raise();
         widget->activateWindow();
     }
@@ -293,10 +295,11 @@ void QtPresenter::apply_tooltips()
     }
 }
 
-void QtPresenter::run_inputs()
+bool QtPresenter::run_inputs()
 {
-    m_inputs.run_all();
+    const bool any = m_inputs.run_all();
     sync();
+    return any;
 }
 
 void QtPresenter::tick()
@@ -308,8 +311,8 @@ void QtPresenter::tick()
 
 void QtPresenter::wait_for_events(std::uint64_t deadline_ms)
 {
-    run_inputs();
-    if (m_wake) {
+    // Input that came in while the loop was busy is handled first; the loop then looks again.
+    if (run_inputs() || m_wake) {
         m_wake = false;
         return;
     }

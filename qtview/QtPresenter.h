@@ -50,7 +50,8 @@ private:
     void lay_out_sheet(const fw::Window& sheet);
     void show_top_level(const fw::Window& window, WindowView& view);
     void apply_tooltips();
-    void run_inputs();
+    // False when no input was waiting.
+    bool run_inputs();
 
     InputQueue m_inputs;
     std::map<HWND, std::unique_ptr<WindowView>> m_views;

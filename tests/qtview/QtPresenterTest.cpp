@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <set>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "SheetProgram.h"
+#include "framework/Icon.h"
+#include "framework/MessageLoop.h"
+#include "framework/WinUser.h"
+#include "machine/Clock.h"
+#include "platform/CurrentClock.h"
+#include "platform/Time.h"
+#include "qtview/QtPresenter.h"
+#include "qtview/Snapshot.h"
+
+namespace {
+
+using namespace sheet_program;
+
+class QtPresenterTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "zephra_qtview_tests";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr)
+            new QApplication(argc, argv);
+    }
+
+    QtPresenterTest() : m_module(MakeModule()), m_previous_clock(platform::SetCurrentClock(&m_clock))
+    {
+        fw::SetProgramModule(&m_module);
+        fw::MessageLoop::instance().reset();
+        fw::SetPresenter(&m_presenter);
+    }
+    ~QtPresenterTest() override
+    {
+        fw::SetPresenter(nullptr);
+        fw::MessageLoop::instance().reset();
+        fw::SetProgramModule(nullptr);
+        platform::SetCurrentClock(m_previous_clock);
+    }
+
+    // Runs the sheet modally; `body` runs inside its loop, then the sheet's close box ends it.
+    int RunSheet(const std::function<void()>& body)
+    {
+        QTimer::singleShot(0, [&] {
+            m_presenter.tick();
+            body();
+            m_presenter.tick();
+            if (QWidget* window = m_presenter.widget_of(m_sheet.m_hWnd))
+                window->close();
+            else
+                m_presenter.inputs().push([this] { m_sheet.EndDialog(IDCANCEL); });
+        });
+        return m_sheet.DoModal();
+    }
+
+    template <typename Widget>
+    Widget* Shown(int id)
+    {
+        return dynamic_cast<Widget*>(m_presenter.widget_of(GetDlgItem(m_sheet.m_first.m_hWnd, id)));
+    }
+    QTabWidget* Tabs() { return dynamic_cast<QTabWidget*>(m_presenter.widget_of(GetDlgItem(m_sheet.m_hWnd, static_cast<int>(AFX_IDC_TAB_CONTROL)))); }
+    void ClickTab(int index)
+    {
+        QTabBar* bar = Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        m_presenter.tick();
+    }
+
+    fw::ResourceModule m_module;
+    machine::VirtualClock m_clock;
+    machine::Clock* m_previous_clock;
+    qtview::QtPresenter m_presenter;
+    Sheet m_sheet;
+};
+
+TEST_F(QtPresenterTest, WidgetsMirrorTheirControlsAndProgramChangesRaiseNoNotification)
+{
+    const int result = RunSheet([&] {
+        QLineEdit* name = Shown<QLineEdit>(kName);
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), "abc");
+        EXPECT_TRUE(Shown<QCheckBox>(kCheck)->isChecked());
+        EXPECT_EQ(Shown<QComboBox>(kMode)->currentText(), "Infrastructure");
+        EXPECT_EQ(Shown<QComboBox>(kMode)->count(), 3);
+        EXPECT_TRUE(Shown<QLineEdit>(kLocked)->isReadOnly());
+        EXPECT_EQ(Shown<QLineEdit>(kLocked)->text(), "fixed");
+        EXPECT_EQ(Shown<QLabel>(kStatus)->text(), "Status text");
+        EXPECT_FALSE(Shown<QLabel>(kHidden)->isVisible());
+        EXPECT_EQ(Shown<QGroupBox>(kGroup)->title(), "Settings");
+        QTreeWidget* list = Shown<QTreeWidget>(kList);
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(list->headerItem()->text(1), "Channel");
+        EXPECT_EQ(list->topLevelItem(1)->text(1), "11");
+        EXPECT_TRUE(list->topLevelItem(1)->isSelected());
+        EXPECT_FALSE(list->topLevelItem(0)->isSelected());
+        ASSERT_EQ(Tabs()->count(), 2);
+        EXPECT_EQ(Tabs()->tabText(1), "Second");
+        EXPECT_TRUE(Shown<QWidget>(kName)->isVisible());
+
+        m_sheet.m_first.m_strName = "xyz";
+        m_sheet.m_first.UpdateData(FALSE);
+        m_sheet.m_first.SetDlgItemText(kStatus, "Now");
+        m_sheet.m_first.GetDlgItem(kCheck)->EnableWindow(FALSE);
+        m_sheet.m_first.GetDlgItem(kHidden)->ShowWindow(SW_SHOW);
+        m_sheet.m_first.m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        m_sheet.m_first.m_list.SetItemState(1, 0, LVIS_SELECTED);
+        m_presenter.tick();
+        EXPECT_EQ(name->text(), "xyz");
+        EXPECT_EQ(Shown<QLabel>(kStatus)->text(), "Now");
+        EXPECT_FALSE(Shown<QCheckBox>(kCheck)->isEnabled());
+        EXPECT_TRUE(Shown<QLabel>(kHidden)->isVisible());
+        EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+        EXPECT_FALSE(list->topLevelItem(1)->isSelected());
+        EXPECT_EQ(m_sheet.m_first.m_nNameChanges, 0);
+    });
+    EXPECT_EQ(result, IDCANCEL);  // the close box cancels
+    EXPECT_EQ(m_presenter.widget_of(m_sheet.m_first.m_hWnd), nullptr);
+}
+
+TEST_F(QtPresenterTest, EachEditInALineEditRaisesOneChangeNotification)
+{
+    RunSheet([&] {
+        QLineEdit* name = Shown<QLineEdit>(kName);
+        ASSERT_NE(name, nullptr);
+        HWND edit = GetDlgItem(m_sheet.m_first.m_hWnd, kName);
+        auto text = [&] { return fw::FromHandle(edit)->text; };
+
+        QTest::keyClicks(name, "de");
+        m_presenter.tick();
+        EXPECT_EQ(text(), "abcde");
+        EXPECT_EQ(m_sheet.m_first.m_nNameChanges, 2);
+
+        QTest::keyClick(name, Qt::Key_Backspace);
+        m_presenter.tick();
+        EXPECT_EQ(text(), "abcd");
+        EXPECT_EQ(m_sheet.m_first.m_nNameChanges, 3);
+        EXPECT_EQ(name->text(), "abcd");
+
+        // An edit in the middle still leaves the control with the widget's text.
+        name->setCursorPosition(1);
+        QTest::keyClicks(name, "X");
+        m_presenter.tick();
+        EXPECT_EQ(text(), "aXbcd");
+        EXPECT_EQ(name->text(), "aXbcd");
+    });
+}
+
+TEST_F(QtPresenterTest, TabChangeLeavesThePageThenActivatesTheNextAndARefusalKeepsTheTab)
+{
+    RunSheet([&] {
+        ASSERT_NE(Tabs(), nullptr);
+        m_sheet.log.clear();
+        ClickTab(1);
+        EXPECT_EQ(m_sheet.log, (std::vector<std::string>{"first kill-active", "second set-active"}));
+        EXPECT_EQ(m_sheet.GetActiveIndex(), 1);
+        QWidget* second = m_presenter.widget_of(m_sheet.m_second.m_hWnd);
+        ASSERT_NE(second, nullptr);
+        EXPECT_TRUE(second->isVisible());
+        EXPECT_EQ(second->parentWidget(), Tabs()->widget(1));
+
+        ClickTab(0);
+        m_sheet.m_first.m_bRefuseLeave = true;
+        m_sheet.log.clear();
+        ClickTab(1);
+        EXPECT_EQ(m_sheet.log, (std::vector<std::string>{"first kill-active"}));
+        EXPECT_EQ(m_sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(Tabs()->currentIndex(), 0);
+        m_sheet.m_first.m_bRefuseLeave = false;
+    });
+}
+
+TEST_F(QtPresenterTest, ClicksAndPicksReachTheControls)
+{
+    RunSheet([&] {
+        HWND page = m_sheet.m_first.m_hWnd;
+        QTest::mouseClick(Shown<QCheckBox>(kCheck), Qt::LeftButton);
+        m_presenter.tick();
+        EXPECT_EQ(fw::FromHandle(GetDlgItem(page, kCheck))->check, BST_UNCHECKED);
+        EXPECT_FALSE(Shown<QCheckBox>(kCheck)->isChecked());
+
+        QComboBox* mode = Shown<QComboBox>(kMode);
+        mode->setCurrentIndex(2);
+        emit mode->activated(2);
+        m_presenter.tick();
+        EXPECT_EQ(fw::FromHandle(GetDlgItem(page, kMode))->cur_sel, 2);
+
+        QTreeWidget* list = Shown<QTreeWidget>(kList);
+        emit list->itemPressed(list->topLevelItem(0), 0);
+        m_presenter.tick();
+        EXPECT_EQ(m_sheet.m_first.m_list.GetItemState(0, LVIS_SELECTED), LVIS_SELECTED);
+        EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+        EXPECT_FALSE(list->topLevelItem(1)->isSelected());
+    });
+}
+
+TEST_F(QtPresenterTest, AMessageBoxIsAnsweredInsideTheProgramsLoop)
+{
+    RunSheet([&] {
+        // Armed just before the click, so that it fires while the box waits for its answer.
+        m_presenter.inputs().push([] {
+            QTimer::singleShot(0, [] {
+                auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->text(), "Go on?");
+                box->button(QMessageBox::No)->click();
+            });
+        });
+        QTest::mouseClick(Shown<QPushButton>(kAsk), Qt::LeftButton);
+        m_presenter.tick();
+        EXPECT_EQ(m_sheet.m_first.m_nAnswer, IDNO);
+    });
+}
+
+TEST_F(QtPresenterTest, WaitingEndsAtTheDeadlineOrOnInput)
+{
+    const std::uint64_t start = GetTickCount64();
+    m_presenter.wait_for_events(start + 20);
+    EXPECT_EQ(GetTickCount64(), start + 20);
+
+    bool ran = false;
+    m_presenter.inputs().push([&] { ran = true; });
+    m_presenter.wait_for_events(std::numeric_limits<std::uint64_t>::max());
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(QtPresenterTest, SnapshotsAreWrittenAndShowTheWindow)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString sheet_file = dir.filePath("sheet.png");
+    QSize shown_size;
+    RunSheet([&] {
+        ASSERT_TRUE(qtview::SaveWindowSnapshot(m_presenter, m_sheet.m_hWnd, sheet_file));
+        shown_size = m_presenter.widget_of(m_sheet.m_hWnd)->size();
+    });
+    const QImage sheet(sheet_file);
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(sheet.size(), shown_size);
+    std::set<QRgb> colours;
+    for (int y = 0; y < sheet.height(); y += 2)
+        for (int x = 0; x < sheet.width(); x += 2)
+            colours.insert(sheet.pixel(x, y));
+    EXPECT_GT(colours.size(), 8u);  // text, frames and fields, not one flat colour
+
+    fw::IconImage red{16, 16, std::vector<std::uint32_t>(256, 0xFFFF0000u)};
+    red.pixels[0] = 0xFF0000FFu;
+    fw::TrayIcon tray;
+    tray.icon = fw::IconHandleFor(4242, red);
+    const QString icon_file = dir.filePath("tray.png");
+    ASSERT_TRUE(qtview::SaveTrayIconSnapshot(tray, 16, icon_file));
+    const QImage icon(icon_file);
+    EXPECT_EQ(icon.size(), QSize(16, 16));
+    EXPECT_EQ(icon.pixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(icon.pixel(8, 8), 0xFFFF0000u);
+}
+
+}  // namespace
