@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "framework/CImageList.h"
+#include "framework/ControlColors.h"
 #include "framework/Input.h"
 #include "framework/ListViewTypes.h"
 #include "framework/WinUser.h"
@@ -63,6 +64,20 @@ Qt::Alignment StaticAlignment(DWORD style)
     else if ((style & 0x3) == SS_RIGHT)
         horizontal = Qt::AlignRight;
     return horizontal | ((style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+// The colours the parent chose for a static or a button's text; the platform's otherwise.
+void ApplyControlColors(QWidget& widget, HWND window)
+{
+    const fw::ControlColors colors = fw::QueryControlColors(window);
+    QPalette palette = widget.parentWidget() ? widget.parentWidget()->palette() : widget.palette();
+    if (colors.text != CLR_INVALID)
+        palette.setColor(QPalette::WindowText, QColor(GetRValue(colors.text), GetGValue(colors.text), GetBValue(colors.text)));
+    const bool filled = colors.background != CLR_INVALID && !colors.transparent;
+    if (filled)
+        palette.setColor(QPalette::Window, QColor(GetRValue(colors.background), GetGValue(colors.background), GetBValue(colors.background)));
+    widget.setAutoFillBackground(filled);
+    widget.setPalette(palette);
 }
 
 bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
@@ -241,10 +256,12 @@ void WindowView::update(const fw::Window& window)
         label->setAlignment(StaticAlignment(window.style));
         label->setWordWrap((window.style & 0x3) != SS_RIGHT && (window.style & SS_CENTERIMAGE) == 0);
         label->setFrameStyle((window.style & SS_SUNKEN) ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+        ApplyControlColors(*label, m_handle);
     } else if (auto* group = qobject_cast<QGroupBox*>(m_widget.data())) {
         group->setTitle(Text(window.text));
     } else if (auto* check = qobject_cast<QCheckBox*>(m_widget.data())) {
         check->setText(Text(window.text));
+        ApplyControlColors(*check, m_handle);
         check->setTristate(window.check == BST_INDETERMINATE);
         check->setCheckState(window.check == BST_CHECKED ? Qt::Checked
                                                           : (window.check == BST_INDETERMINATE ? Qt::PartiallyChecked : Qt::Unchecked));
@@ -281,6 +298,10 @@ void WindowView::update(const fw::Window& window)
     } else if (tab_widget() != nullptr) {
         update_tabs(window);
     } else if (dynamic_cast<RasterWidget*>(m_widget.data())) {
+        // A window shown before it painted (or since it was resized) is asked for its picture,
+        // as the platform asks a window that comes into view.
+        if (window.visible() && (window.raster.Width() != window.rect.Width() || window.raster.Height() != window.rect.Height()))
+            InvalidateRect(m_handle, nullptr, FALSE);
         m_widget->update();
     }
 

@@ -24,6 +24,8 @@
 #include "framework/Icon.h"
 #include "framework/MessageLoop.h"
 #include "framework/WinUser.h"
+#include "framework/WindowClass.h"
+#include "framework/WindowDC.h"
 #include "machine/Clock.h"
 #include "platform/CurrentClock.h"
 #include "platform/Time.h"
@@ -33,6 +35,24 @@
 namespace {
 
 using namespace sheet_program;
+
+// An owner-drawn window: its left half red, its right half blue.
+class Swatch : public CWnd {
+protected:
+    void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(0, 0, client.Width() / 2, client.Height(), RGB(255, 0, 0));
+        dc.FillSolidRect(client.Width() / 2, 0, client.Width() - client.Width() / 2, client.Height(), RGB(0, 0, 255));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Swatch, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
 
 class QtPresenterTest : public ::testing::Test {
 protected:
@@ -230,6 +250,32 @@ TEST_F(QtPresenterTest, AMessageBoxIsAnsweredInsideTheProgramsLoop)
         m_presenter.tick();
         EXPECT_EQ(m_sheet.m_first.m_nAnswer, IDNO);
     });
+}
+
+TEST_F(QtPresenterTest, OwnerDrawnWindowsShowTheirRaster)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "Host", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr));
+    Swatch swatch;
+    ASSERT_TRUE(swatch.Create(AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), &host, 5));
+    // Shown before it ever painted, the window is asked for its picture.
+    m_presenter.tick();
+    fw::RunMessagesUntil(GetTickCount64());
+    m_presenter.tick();
+    QWidget* shown = m_presenter.widget_of(swatch.m_hWnd);
+    ASSERT_NE(shown, nullptr);
+    const QImage picture = shown->grab().toImage();
+    EXPECT_EQ(QColor(picture.pixel(2, picture.height() / 2)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(picture.pixel(picture.width() - 3, picture.height() / 2)), QColor(0, 0, 255));
+
+    // A new picture is shown once the window painted it.
+    swatch.MoveWindow(10, 10, 40, 30);
+    swatch.Invalidate();
+    fw::RunMessagesUntil(GetTickCount64());
+    m_presenter.tick();
+    const QImage moved = shown->grab().toImage();
+    EXPECT_EQ(QColor(moved.pixel(moved.width() - 3, moved.height() / 2)), QColor(0, 0, 255));
+    host.DestroyWindow();
 }
 
 TEST_F(QtPresenterTest, WaitingEndsAtTheDeadlineOrOnInput)
