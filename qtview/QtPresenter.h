@@ -11,6 +11,7 @@
 #include "framework/Presenter.h"
 #include "framework/Window.h"
 #include "qtview/InputQueue.h"
+#include "qtview/SignalWake.h"
 #include "qtview/TrayView.h"
 #include "qtview/WindowView.h"
 
@@ -63,6 +64,7 @@ private:
     bool m_wait_cursor = false;
     bool m_dirty = true;
     bool m_wake = false;
+    SignalWake m_signal_wake{[this] { m_wake = true; }};
 };
 
 }  // namespace qtview

@@ -30,6 +30,7 @@
 #include "platform/CurrentClock.h"
 #include "platform/Time.h"
 #include "qtview/QtPresenter.h"
+#include "qtview/SignalWake.h"
 #include "qtview/Snapshot.h"
 
 namespace {
@@ -288,6 +289,10 @@ TEST_F(QtPresenterTest, WaitingEndsAtTheDeadlineOrOnInput)
     m_presenter.inputs().push([&] { ran = true; });
     m_presenter.wait_for_events(std::numeric_limits<std::uint64_t>::max());
     EXPECT_TRUE(ran);
+
+    // What a stop signal's handler does: the wait ends with no input and no deadline.
+    qtview::WakeFromSignal();
+    m_presenter.wait_for_events(std::numeric_limits<std::uint64_t>::max());
 }
 
 TEST_F(QtPresenterTest, SnapshotsAreWrittenAndShowTheWindow)
