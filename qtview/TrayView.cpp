@@ -7,10 +7,13 @@ namespace qtview {
 
 TrayView::TrayView(const fw::TrayIcon& icon, InputQueue& inputs)
 {
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_icon = std::make_unique<QSystemTrayIcon>();
     HWND window = icon.window;
     const UINT id = icon.id;
     // The shell posts the mouse messages of the icon to its window's callback message.
-    QObject::connect(&m_icon, &QSystemTrayIcon::activated, [window, id, &inputs](QSystemTrayIcon::ActivationReason reason) {
+    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, [window, id, &inputs](QSystemTrayIcon::ActivationReason reason) {
         switch (reason) {
         case QSystemTrayIcon::DoubleClick:
             inputs.push([window, id] {
@@ -36,13 +39,15 @@ TrayView::TrayView(const fw::TrayIcon& icon, InputQueue& inputs)
         }
     });
     update(icon);
-    m_icon.show();
+    m_icon->show();
 }
 
 void TrayView::update(const fw::TrayIcon& icon)
 {
-    m_icon.setIcon(ToIcon(icon.icon));
-    m_icon.setToolTip(QString::fromStdString(icon.tip));
+    if (m_icon == nullptr)
+        return;
+    m_icon->setIcon(ToIcon(icon.icon));
+    m_icon->setToolTip(QString::fromStdString(icon.tip));
 }
 
 }  // namespace qtview

@@ -1,6 +1,8 @@
 #pragma once
 // One notification-area icon of the program on the desktop's tray.
 
+#include <memory>
+
 #include <QSystemTrayIcon>
 
 #include "framework/Presenter.h"
@@ -15,10 +17,11 @@ public:
     TrayView& operator=(const TrayView&) = delete;
 
     void update(const fw::TrayIcon& icon);
-    const QSystemTrayIcon& icon() const { return m_icon; }
+    // Null where the desktop has no tray to show it in.
+    const QSystemTrayIcon* icon() const { return m_icon.get(); }
 
 private:
-    QSystemTrayIcon m_icon;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 
 }  // namespace qtview

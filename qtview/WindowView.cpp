@@ -317,7 +317,10 @@ void WindowView::update_list(const fw::Window& window)
     QStringList headings;
     for (const fw::ListColumn& column : window.columns)
         headings << Text(column.heading);
-    list->setColumnCount(std::max<int>(1, static_cast<int>(window.columns.size())));
+    // A list without columns shows an empty header, not Qt's column number.
+    if (headings.isEmpty())
+        headings << QString();
+    list->setColumnCount(static_cast<int>(headings.size()));
     list->setHeaderLabels(headings);
     for (std::size_t c = 0; c < window.columns.size(); ++c) {
         const int width = window.columns[c].width;

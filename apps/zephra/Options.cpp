@@ -18,6 +18,15 @@ Options ParseOptions(int argc, const char* const* argv)
             options.scenario_file = arg.substr(11);
             if (options.scenario_file.empty())
                 options.error = "--scenario needs a file name";
+        } else if (arg == "--snapshot") {
+            if (i + 1 >= argc)
+                options.error = "--snapshot needs a folder";
+            else
+                options.snapshot_folder = argv[++i];
+        } else if (arg.rfind("--snapshot=", 0) == 0) {
+            options.snapshot_folder = arg.substr(11);
+            if (options.snapshot_folder.empty())
+                options.error = "--snapshot needs a folder";
         } else {
             options.error = "unknown option: " + arg;
         }
@@ -27,9 +36,12 @@ Options ParseOptions(int argc, const char* const* argv)
 
 std::string UsageText(const std::string& program)
 {
-    return "Usage: " + program + " [--scenario FILE] [--help]\n"
-           "Runs the wireless LAN configuration utility on a simulated machine.\n"
+    return "Usage: " + program + " [--scenario FILE] [--snapshot DIR] [--help]\n"
+           "Runs the wireless LAN configuration utility on a simulated machine: on the desktop\n"
+           "when there is one (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), else headless.\n"
            "  --scenario FILE  the machine to run on, a JSON scenario (default: the built-in one)\n"
+           "  --snapshot DIR   write PNG pictures of the tray icon and of each page of the\n"
+           "                   window to DIR (drawn offscreen, no display needed), then exit\n"
            "  --help           show this text\n";
 }
 

@@ -8,6 +8,7 @@ namespace zephra_app {
 
 struct Options {
     std::string scenario_file;  // empty: the built-in default machine
+    std::string snapshot_folder;  // not empty: write pictures of the program there and exit
     bool help = false;
     std::string error;  // what was wrong with the command line; empty when it was fine
 };

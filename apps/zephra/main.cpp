@@ -2,6 +2,9 @@
 
 #include "apps/zephra/Options.h"
 #include "apps/zephra/ZephraMain.h"
+#if ZEPHRA_DESKTOP
+#include "apps/zephra/DesktopMain.h"
+#endif
 
 int main(int argc, char** argv)
 {
@@ -14,5 +17,14 @@ int main(int argc, char** argv)
         std::cout << zephra_app::UsageText("zephra");
         return 0;
     }
+#if ZEPHRA_DESKTOP
+    if (!options.snapshot_folder.empty() || zephra_app::HasDisplay())
+        return zephra_app::RunDesktop(options, argc, argv);
+#else
+    if (!options.snapshot_folder.empty()) {
+        std::cerr << "zephra: this build has no desktop (Qt) to draw the snapshot with\n";
+        return 2;
+    }
+#endif
     return zephra_app::RunZephra(options);
 }

@@ -1,0 +1,24 @@
+#include "apps/zephra/DesktopPresenter.h"
+
+#include "apps/zephra/DesktopStopSignals.h"
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "framework/WinUser.h"
+#include "shell/HideMainFrame.h"
+
+namespace zephra_app {
+
+void DesktopPresenter::wait_for_events(std::uint64_t deadline_ms)
+{
+    ChainStopSignalsToDesktop();
+    if (m_open_at_start) {
+        if (CWnd* main = AfxGetMainWnd(); main != nullptr && main->m_hWnd != nullptr) {
+            m_open_at_start = false;
+            ::PostMessage(main->m_hWnd, WM_DELAYED_SHOW, 0, 0);
+            return;
+        }
+    }
+    ForwardingPresenter::wait_for_events(deadline_ms);
+}
+
+}  // namespace zephra_app
