@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ccache pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libfreetype-dev libfontconfig-dev libpng-dev
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-wayland libgl1-mesa-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
 )
 
