@@ -10,6 +10,7 @@
 
 namespace qtview {
 
+
 class TrayView {
 public:
     TrayView(const fw::TrayIcon& icon, InputQueue& inputs);
@@ -17,8 +18,7 @@ public:
     TrayView& operator=(const TrayView&) = delete;
 
     void update(const fw::TrayIcon& icon);
-    // Null where the desktop has no tray to show it in.
-    const QSystemTrayIcon* icon() const { return m_icon.get(); }
+    QSystemTrayIcon& icon() const { return *m_icon; }
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -22,6 +23,8 @@
 
 #include "SheetProgram.h"
 #include "framework/Icon.h"
+#include "framework/TrayIcon.h"
+#include "framework/WaitCursor.h"
 #include "framework/MessageLoop.h"
 #include "framework/WinUser.h"
 #include "framework/WindowClass.h"
@@ -53,6 +56,25 @@ protected:
 
 BEGIN_MESSAGE_MAP(Swatch, CWnd)
     ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A hidden window with a tray icon that logs the mouse messages posted to its callback.
+class TrayOwner : public CWnd {
+public:
+    static constexpr UINT kCallback = WM_USER + 100;
+    std::vector<UINT> mouse;
+
+protected:
+    LRESULT OnTrayNotify(WPARAM, LPARAM lParam)
+    {
+        mouse.push_back(static_cast<UINT>(lParam));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TrayOwner, CWnd)
+    ON_MESSAGE(TrayOwner::kCallback, OnTrayNotify)
 END_MESSAGE_MAP()
 
 class QtPresenterTest : public ::testing::Test {
@@ -277,6 +299,70 @@ TEST_F(QtPresenterTest, OwnerDrawnWindowsShowTheirRaster)
     const QImage moved = shown->grab().toImage();
     EXPECT_EQ(QColor(moved.pixel(moved.width() - 3, moved.height() / 2)), QColor(0, 0, 255));
     host.DestroyWindow();
+}
+
+TEST_F(QtPresenterTest, TrayIconMenuAndWaitCursorFollowTheProgram)
+{
+    TrayOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    NOTIFYICONDATA nid;
+    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
+    nid.hWnd = owner.m_hWnd;
+    nid.uID = 7;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = TrayOwner::kCallback;
+    nid.hIcon = fw::IconHandleFor(4243, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)});
+    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", "Connected");
+    ASSERT_TRUE(Shell_NotifyIcon(NIM_ADD, &nid));
+    const qtview::TrayView* tray = m_presenter.tray_view(owner.m_hWnd, 7);
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->icon().toolTip(), "Connected");
+    EXPECT_EQ(tray->icon().icon().pixmap(16, 16).toImage().pixel(3, 3), 0xFF00FF00u);
+    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", "Searching");
+    nid.uFlags = NIF_TIP;
+    Shell_NotifyIcon(NIM_MODIFY, &nid);
+    EXPECT_EQ(tray->icon().toolTip(), "Searching");
+
+    struct Case {
+        QSystemTrayIcon::ActivationReason reason;
+        std::vector<UINT> posted;
+    };
+    const Case cases[] = {
+        {QSystemTrayIcon::DoubleClick, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}},
+        {QSystemTrayIcon::Context, {WM_RBUTTONDOWN, WM_RBUTTONUP}},
+    };
+    for (const Case& c : cases) {
+        owner.mouse.clear();
+        emit tray->icon().activated(c.reason);
+        m_presenter.tick();
+        fw::RunMessagesUntil(GetTickCount64());
+        EXPECT_EQ(owner.mouse, c.posted) << c.reason;
+    }
+
+    // The menu shows the entries' enabling and answers with the command clicked.
+    fw::PopupMenuRequest request;
+    request.entries = {{"Show", 32777, true, false, {}}, {"Hide", 32779, false, false, {}}, {"Exit", 32778, true, false, {}}};
+    QTimer::singleShot(0, [] {
+        auto* menu = dynamic_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), 3);
+        EXPECT_TRUE(actions[0]->isEnabled());
+        EXPECT_FALSE(actions[1]->isEnabled());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(actions[2]).center());
+    });
+    EXPECT_EQ(m_presenter.popup_menu(request), 32778u);
+
+    {
+        CWaitCursor wait;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    Shell_NotifyIcon(NIM_DELETE, &nid);
+    EXPECT_EQ(m_presenter.tray_view(owner.m_hWnd, 7), nullptr);
+    owner.DestroyWindow();
 }
 
 TEST_F(QtPresenterTest, WaitingEndsAtTheDeadlineOrOnInput)
