@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iostream>
 
 #include "apps/zephra/DesktopStopSignals.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/Input.h"
+#include "framework/MessageBox.h"
 #include "framework/TrayIcon.h"
 #include "framework/WinUser.h"
 #include "framework/Window.h"
@@ -77,6 +79,17 @@ void SnapshotPresenter::wait_for_events(std::uint64_t deadline_ms)
         deadline_ms = std::min(deadline_ms, m_next_ms);
     }
     ForwardingPresenter::wait_for_events(deadline_ms);
+}
+
+int SnapshotPresenter::message_box(const fw::MessageBoxRequest& request)
+{
+    std::cerr << "zephra: " << request.caption << ": " << request.text << std::endl;
+    switch (request.type & MB_TYPEMASK) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    default: return IDCANCEL;
+    }
 }
 
 void SnapshotPresenter::take_step()

@@ -20,10 +20,13 @@ public:
     SnapshotPresenter(qtview::QtPresenter& desktop, std::string folder);
 
     void wait_for_events(std::uint64_t deadline_ms) override;
+    // Offscreen no one could answer a box: it is printed and answered with its gentlest
+    // button (OK, else Cancel or No).
+    int message_box(const fw::MessageBoxRequest& request) override;
     // The files written, in order.
     const std::vector<std::string>& written() const { return m_written; }
-    // False when a picture could not be taken or written.
-    bool succeeded() const { return m_succeeded; }
+    // False when a picture could not be taken or written, or the program ended first.
+    bool succeeded() const { return m_succeeded && m_step == Step::Done; }
 
 private:
     enum class Step { Start, OpenSheet, ShowPage, Done };

@@ -84,6 +84,8 @@ protected:
         static int argc = 1;
         static char name[] = "zephra_qtview_tests";
         static char* argv[] = {name, nullptr};
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
     }
