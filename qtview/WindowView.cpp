@@ -140,13 +140,9 @@ WindowView::WindowView(const fw::Window& window, QWidget* parent, InputQueue& in
     }
 }
 
-WindowView::~WindowView()
-{
-    if (m_widget != nullptr) {
-        m_widget->hide();
-        m_widget->deleteLater();
-    }
-}
+// No framework code runs inside a widget's event (input is queued), so the widget can go
+// at once; the loop is the framework's, where deferred deletions would wait for good.
+WindowView::~WindowView() { delete m_widget.data(); }
 
 void WindowView::create_widget(const fw::Window& window, QWidget* parent)
 {

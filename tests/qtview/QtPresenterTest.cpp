@@ -181,6 +181,7 @@ TEST_F(QtPresenterTest, WidgetsMirrorTheirControlsAndProgramChangesRaiseNoNotifi
     });
     EXPECT_EQ(result, IDCANCEL);  // the close box cancels
     EXPECT_EQ(m_presenter.widget_of(m_sheet.m_first.m_hWnd), nullptr);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());  // the sheet's widgets are gone
 }
 
 TEST_F(QtPresenterTest, EachEditInALineEditRaisesOneChangeNotification)
