@@ -67,6 +67,11 @@ void UiHarness::start(std::function<int()> program)
     m_until = m_clock.now_ms();
     m_turn = Turn::Program;
     m_program = std::thread([this, program = std::move(program)] {
+        {
+            // start() holds the lock until it waits, so the test's side is set up by now.
+            std::lock_guard ready(m_mutex);
+            m_program_id = std::this_thread::get_id();
+        }
         const int code = program();
         std::lock_guard done(m_mutex);
         m_exit_code = code;
@@ -231,7 +236,7 @@ int UiHarness::message_box(const fw::MessageBoxRequest& request)
 {
     m_all_boxes.push_back(request);
     // Outside the program's thread there is no loop to wait in: the box is only recorded.
-    if (!m_started || std::this_thread::get_id() != m_program.get_id())
+    if (!m_started || std::this_thread::get_id() != m_program_id)
         return IDOK;
     m_box = request;
     m_box_answer.reset();
@@ -243,7 +248,7 @@ int UiHarness::message_box(const fw::MessageBoxRequest& request)
 
 UINT UiHarness::popup_menu(const fw::PopupMenuRequest& request)
 {
-    if (!m_started || std::this_thread::get_id() != m_program.get_id())
+    if (!m_started || std::this_thread::get_id() != m_program_id)
         return 0;
     m_menu = request;
     m_menu_choice.reset();

@@ -144,6 +144,8 @@ private:
     std::condition_variable m_changed;
     Turn m_turn = Turn::Test;
     std::thread m_program;
+    // Set by the program's thread itself: it may show a box before m_program is assigned.
+    std::thread::id m_program_id;
     bool m_started = false;
     bool m_finished = false;
     int m_exit_code = 0;
