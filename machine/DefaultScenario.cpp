@@ -1,5 +1,7 @@
 #include "machine/Scenario.h"
 
+#include "machine/adapter/SimulatedAdapterFactory.h"
+
 namespace machine {
 
 namespace {
@@ -27,8 +29,8 @@ Scenario default_scenario()
 {
     Scenario s;
     s.class_devices = {
-        {"Fast Ethernet Controller", "E100B", std::string(kNetClass) + "\\0000",
-         "PCI\\VEN_8086&DEV_1229&SUBSYS_00000000&REV_08\\3&61AAA01&0&40", true, false},
+        {"Fast Ethernet Controller", "ETHFAST", std::string(kNetClass) + "\\0000",
+         "PCI\\VEN_FFF0&DEV_0100&SUBSYS_00000000&REV_08\\3&61AAA01&0&40", true, false},
         {"KX710 Wireless LAN Mini-PCI Adapter", "QTND23", std::string(kNetClass) + "\\0001",
          "PCI\\VEN_17FE&DEV_2220&SUBSYS_00000000&REV_01\\4&2C18E1&0&10F0", true, true},
     };
@@ -39,6 +41,7 @@ Scenario default_scenario()
          {{"192.168.1.23", "255.255.255.0"}}, {"192.168.1.1"}, true},
     };
     s.network = {"zephra-pc", "", {"192.168.1.1", "10.0.0.53"}};
+    s.wireless = default_wireless_scenario();
     return s;
 }
 

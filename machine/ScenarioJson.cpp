@@ -6,6 +6,9 @@
 #include <string_view>
 
 #include "machine/Scenario.h"
+#include "machine/Clock.h"
+#include "machine/adapter/ScenarioError.h"
+#include "machine/adapter/SimulatedAdapterFactory.h"
 
 namespace machine {
 
@@ -18,6 +21,20 @@ struct FieldError : std::runtime_error {
 };
 
 // Reads one JSON object, naming the field's full path in every error.
+// The radio world is read by the adapter model; building one here reports its errors at
+// load time, with the field's path, instead of when the machine starts.
+void check_wireless(const json& wireless)
+{
+    if (wireless.empty())
+        return;
+    VirtualClock clock;
+    try {
+        make_simulated_adapter(wireless, clock);
+    } catch (const ScenarioError& e) {
+        throw FieldError(e.what());
+    }
+}
+
 class ObjectReader {
 public:
     ObjectReader(const json& value, std::string path, std::initializer_list<std::string_view> known)
@@ -210,6 +227,7 @@ Scenario read_scenario(const json& root)
         if (!v->is_object())
             ObjectReader::fail("wireless", "expected an object");
         s.wireless = *v;
+        check_wireless(s.wireless);
     }
     return s;
 }

@@ -11,8 +11,6 @@
 #include "machine/Clock.h"
 #include "machine/Machine.h"
 #include "machine/Scenario.h"
-#include "machine/adapter/ScenarioError.h"
-#include "machine/adapter/SimulatedAdapterFactory.h"
 #include "platform/MachineScope.h"
 #include "resources/ProgramResources.h"
 #include "shell/Zephra.h"
@@ -31,13 +29,6 @@ std::optional<machine::Scenario> LoadScenario(const Options& options)
     return load.scenario;
 }
 
-// A scenario without a radio world of its own runs in the built-in one.
-std::unique_ptr<machine::Adapter> MakeAdapter(const machine::Scenario& scenario, machine::Clock& clock)
-{
-    const bool own_world = scenario.wireless.is_object() && !scenario.wireless.empty();
-    return machine::make_simulated_adapter(own_world ? scenario.wireless : machine::default_wireless_scenario(), clock);
-}
-
 }  // namespace
 
 int RunZephra(const Options& options, fw::Presenter* display)
@@ -46,13 +37,8 @@ int RunZephra(const Options& options, fw::Presenter* display)
     if (!scenario)
         return 2;
     machine::RealClock clock;
+    // The machine builds its adapter from the scenario's radio world, checked when it was read.
     machine::Machine computer(*scenario, clock);
-    try {
-        computer.set_adapter(MakeAdapter(*scenario, clock));
-    } catch (const machine::ScenarioError& error) {
-        std::cerr << "zephra: cannot use scenario " << options.scenario_file << ": " << error.what() << std::endl;
-        return 2;
-    }
     platform::MachineScope scope(computer);
     fw::SetProgramModule(&zephra::ProgramResources());
 

@@ -10,7 +10,7 @@ using machine::parse_scenario;
 TEST(Scenario, DefaultSurvivesWritingAndReadingBack)
 {
     machine::Scenario original = machine::default_scenario();
-    original.wireless = {{"networks", {{{"ssid", "Harbour"}, {"channel", 6}}}}, {"scan_ms", 2000}};
+    original.wireless["scan_time_ms"] = 2500;
     original.faults.failing_oids = {0x0D010102};
     auto loaded = parse_scenario(machine::scenario_to_json(original).dump());
     ASSERT_TRUE(loaded.scenario) << loaded.error;
