@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 
 #include "framework/CComboBox.h"
 #include "framework/CWnd.h"
@@ -30,6 +31,29 @@ void Complain(CDataExchange* dx, const CString& text)
 {
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
     dx->Fail();
+}
+
+// Both directions of an integer edit; what is read back must lie within the member type's range.
+template <typename Integer>
+void TransferInteger(CDataExchange* dx, int id, Integer& value, const char* complaint)
+{
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareEditCtrl(id);
+    if (control == nullptr)
+        return;
+    if (dx->m_bSaveAndValidate) {
+        CString text;
+        CWnd::FromHandle(control)->GetWindowText(text);
+        long long parsed = 0;
+        if (!ParseInteger(text, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(), parsed))
+            return Complain(dx, complaint);
+        value = static_cast<Integer>(parsed);
+    } else {
+        CString text;
+        text.Format("%lld", static_cast<long long>(value));
+        ::SetWindowText(control, text);
+    }
 }
 }  // namespace
 
@@ -74,44 +98,12 @@ void DDX_Text(CDataExchange* dx, int id, CString& value)
 
 void DDX_Text(CDataExchange* dx, int id, int& value)
 {
-    if (dx->m_bFailed)
-        return;
-    HWND control = dx->PrepareEditCtrl(id);
-    if (control == nullptr)
-        return;
-    if (dx->m_bSaveAndValidate) {
-        CString text;
-        CWnd::FromHandle(control)->GetWindowText(text);
-        long long parsed = 0;
-        if (!ParseInteger(text, INT32_MIN, INT32_MAX, parsed))
-            return Complain(dx, "Enter an integer.");
-        value = static_cast<int>(parsed);
-    } else {
-        CString text;
-        text.Format("%d", value);
-        ::SetWindowText(control, text);
-    }
+    TransferInteger(dx, id, value, "Enter an integer.");
 }
 
 void DDX_Text(CDataExchange* dx, int id, UINT& value)
 {
-    if (dx->m_bFailed)
-        return;
-    HWND control = dx->PrepareEditCtrl(id);
-    if (control == nullptr)
-        return;
-    if (dx->m_bSaveAndValidate) {
-        CString text;
-        CWnd::FromHandle(control)->GetWindowText(text);
-        long long parsed = 0;
-        if (!ParseInteger(text, 0, UINT32_MAX, parsed))
-            return Complain(dx, "Enter a positive integer.");
-        value = static_cast<UINT>(parsed);
-    } else {
-        CString text;
-        text.Format("%u", value);
-        ::SetWindowText(control, text);
-    }
+    TransferInteger(dx, id, value, "Enter a positive integer.");
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value)
