@@ -1,6 +1,7 @@
 #include "framework/gdi/CDC.h"
 
 #include <cstring>
+#include <utility>
 
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/FontFace.h"
@@ -115,11 +116,7 @@ CBitmap* CDC::GetCurrentBitmap() const
 
 COLORREF CDC::SetTextColor(COLORREF color)
 {
-    if (!m_context)
-        return CLR_INVALID;
-    const COLORREF previous = m_context->textColor;
-    m_context->textColor = color;
-    return previous;
+    return m_context ? std::exchange(m_context->textColor, color) : CLR_INVALID;
 }
 
 COLORREF CDC::GetTextColor() const
@@ -129,11 +126,7 @@ COLORREF CDC::GetTextColor() const
 
 COLORREF CDC::SetBkColor(COLORREF color)
 {
-    if (!m_context)
-        return CLR_INVALID;
-    const COLORREF previous = m_context->bkColor;
-    m_context->bkColor = color;
-    return previous;
+    return m_context ? std::exchange(m_context->bkColor, color) : CLR_INVALID;
 }
 
 COLORREF CDC::GetBkColor() const
@@ -145,9 +138,7 @@ int CDC::SetBkMode(int mode)
 {
     if (!m_context || (mode != TRANSPARENT && mode != OPAQUE))
         return 0;
-    const int previous = m_context->bkMode;
-    m_context->bkMode = mode;
-    return previous;
+    return std::exchange(m_context->bkMode, mode);
 }
 
 int CDC::GetBkMode() const
@@ -157,11 +148,7 @@ int CDC::GetBkMode() const
 
 UINT CDC::SetTextAlign(UINT flags)
 {
-    if (!m_context)
-        return GDI_ERROR;
-    const UINT previous = m_context->textAlign;
-    m_context->textAlign = flags;
-    return previous;
+    return m_context ? std::exchange(m_context->textAlign, flags) : GDI_ERROR;
 }
 
 UINT CDC::GetTextAlign() const
@@ -188,11 +175,7 @@ COLORREF CDC::GetPixel(int x, int y) const
 
 CPoint CDC::MoveTo(int x, int y)
 {
-    if (!m_context)
-        return CPoint();
-    const CPoint previous = m_context->position;
-    m_context->position = CPoint(x, y);
-    return previous;
+    return m_context ? std::exchange(m_context->position, CPoint(x, y)) : CPoint();
 }
 
 BOOL CDC::LineTo(int x, int y)
