@@ -49,6 +49,25 @@ std::optional<std::size_t> member_of(const DeviceSet& set, const SP_DEVINFO_DATA
     return data->Reserved - 1;
 }
 
+struct SetMember {
+    DeviceSet* set;
+    std::size_t index;
+
+    const machine::ClassDevice& device() const { return set->devices[index]; }
+};
+
+// The set and the member an element names, or nothing with the last error set.
+std::optional<SetMember> find_member(HDEVINFO set, const SP_DEVINFO_DATA* data)
+{
+    DeviceSet* devices = find_set(set);
+    if (!devices)
+        return std::nullopt;
+    auto member = member_of(*devices, data);
+    if (!member)
+        return std::nullopt;
+    return SetMember{devices, *member};
+}
+
 // Copies a text with its terminator when it fits; reports the size it needs either way.
 BOOL copy_text(const std::string& text, char* buffer, DWORD size, LPDWORD required)
 {
@@ -103,13 +122,10 @@ BOOL SetupDiEnumDeviceInfo(HDEVINFO set, DWORD memberIndex, PSP_DEVINFO_DATA dat
 BOOL SetupDiGetDeviceRegistryPropertyA(HDEVINFO set, PSP_DEVINFO_DATA data, DWORD property, LPDWORD dataType,
                                        BYTE* buffer, DWORD bufferSize, LPDWORD requiredSize)
 {
-    DeviceSet* devices = find_set(set);
-    if (!devices)
-        return FALSE;
-    auto member = member_of(*devices, data);
+    auto member = find_member(set, data);
     if (!member)
         return FALSE;
-    const machine::ClassDevice& device = devices->devices[*member];
+    const machine::ClassDevice& device = member->device();
     const std::string* value = property == SPDRP_DEVICEDESC ? &device.description
                                : property == SPDRP_SERVICE  ? &device.service
                                : property == SPDRP_DRIVER   ? &device.driver_key
@@ -126,13 +142,10 @@ BOOL SetupDiGetDeviceRegistryPropertyA(HDEVINFO set, PSP_DEVINFO_DATA data, DWOR
 BOOL SetupDiGetDeviceInstanceIdA(HDEVINFO set, PSP_DEVINFO_DATA data, LPSTR buffer, DWORD bufferSize,
                                  LPDWORD requiredSize)
 {
-    DeviceSet* devices = find_set(set);
-    if (!devices)
-        return FALSE;
-    auto member = member_of(*devices, data);
+    auto member = find_member(set, data);
     if (!member)
         return FALSE;
-    return copy_text(devices->devices[*member].instance_id, buffer, bufferSize, requiredSize);
+    return copy_text(member->device().instance_id, buffer, bufferSize, requiredSize);
 }
 
 BOOL SetupDiDestroyDeviceInfoList(HDEVINFO set)
@@ -146,14 +159,11 @@ BOOL SetupDiDestroyDeviceInfoList(HDEVINFO set)
 BOOL SetupDiSetClassInstallParamsA(HDEVINFO set, PSP_DEVINFO_DATA data, PSP_CLASSINSTALL_HEADER params,
                                    DWORD paramsSize)
 {
-    DeviceSet* devices = find_set(set);
-    if (!devices)
-        return FALSE;
-    auto member = member_of(*devices, data);
+    auto member = find_member(set, data);
     if (!member)
         return FALSE;
     if (!params) {
-        devices->install_params.erase(*member);
+        member->set->install_params.erase(member->index);
         return TRUE;
     }
     if (params->cbSize != sizeof(SP_CLASSINSTALL_HEADER)) {
@@ -166,24 +176,21 @@ BOOL SetupDiSetClassInstallParamsA(HDEVINFO set, PSP_DEVINFO_DATA data, PSP_CLAS
     }
     SP_PROPCHANGE_PARAMS copy;
     std::memcpy(&copy, params, sizeof copy);
-    devices->install_params[*member] = copy;
+    member->set->install_params[member->index] = copy;
     return TRUE;
 }
 
 BOOL SetupDiCallClassInstaller(DI_FUNCTION function, HDEVINFO set, PSP_DEVINFO_DATA data)
 {
-    DeviceSet* devices = find_set(set);
-    if (!devices)
-        return FALSE;
-    auto member = member_of(*devices, data);
+    auto member = find_member(set, data);
     if (!member)
         return FALSE;
     if (function != DIF_PROPERTYCHANGE) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    auto params = devices->install_params.find(*member);
-    if (params == devices->install_params.end()) {
+    auto params = member->set->install_params.find(member->index);
+    if (params == member->set->install_params.end()) {
         SetLastError(ERROR_NO_CLASSINSTALL_PARAMS);
         return FALSE;
     }
@@ -191,7 +198,7 @@ BOOL SetupDiCallClassInstaller(DI_FUNCTION function, HDEVINFO set, PSP_DEVINFO_D
         SetLastError(ERROR_NOT_SUPPORTED);
         return FALSE;
     }
-    if (DWORD error = platform::CurrentMachine().restart_device(devices->devices[*member].instance_id)) {
+    if (DWORD error = platform::CurrentMachine().restart_device(member->device().instance_id)) {
         SetLastError(error);
         return FALSE;
     }
