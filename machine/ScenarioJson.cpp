@@ -77,21 +77,19 @@ public:
         if (auto* v = find(key))
             out = as_number<Number>(*v, field(key));
     }
-    void read(const char* key, std::vector<std::string>& out) const
+    void read(const char* key, std::vector<std::string>& out) const { read_list(key, out, as_string); }
+    void read(const char* key, std::vector<std::uint32_t>& out) const { read_list(key, out, as_number<std::uint32_t>); }
+    // Replaces `out` with the array's items, each read by `read_item` from the item and its path.
+    template <typename Item, typename ReadItem>
+    void read_list(const char* key, std::vector<Item>& out, ReadItem read_item) const
     {
-        if (auto* v = find(key)) {
-            out.clear();
-            for (std::size_t i = 0; i < array(*v, field(key)).size(); ++i)
-                out.push_back(as_string((*v)[i], field(key) + "[" + std::to_string(i) + "]"));
-        }
-    }
-    void read(const char* key, std::vector<std::uint32_t>& out) const
-    {
-        if (auto* v = find(key)) {
-            out.clear();
-            for (std::size_t i = 0; i < array(*v, field(key)).size(); ++i)
-                out.push_back(as_number<std::uint32_t>((*v)[i], field(key) + "[" + std::to_string(i) + "]"));
-        }
+        const json* v = find(key);
+        if (!v)
+            return;
+        out.clear();
+        const json& list = array(*v, field(key));
+        for (std::size_t i = 0; i < list.size(); ++i)
+            out.push_back(read_item(list[i], field(key) + "[" + std::to_string(i) + "]"));
     }
 
     [[noreturn]] static void fail(const std::string& path, const std::string& what)
@@ -133,18 +131,6 @@ private:
     std::string m_path;
 };
 
-template <typename Item, typename ReadItem>
-void read_list(const ObjectReader& parent, const char* key, std::vector<Item>& out, ReadItem read_item)
-{
-    const json* v = parent.find(key);
-    if (!v)
-        return;
-    out.clear();
-    const json& list = ObjectReader::array(*v, parent.field(key));
-    for (std::size_t i = 0; i < list.size(); ++i)
-        out.push_back(read_item(list[i], parent.field(key) + "[" + std::to_string(i) + "]"));
-}
-
 ClassDevice read_class_device(const json& v, const std::string& path)
 {
     ObjectReader r(v, path, {"description", "service", "driver_key", "instance_id", "present", "wireless"});
@@ -164,7 +150,7 @@ IpAdapter read_ip_adapter(const json& v, const std::string& path)
     IpAdapter a;
     r.read("name", a.name);
     r.read("description", a.description);
-    read_list(r, "addresses", a.addresses, [](const json& e, const std::string& p) {
+    r.read_list("addresses", a.addresses, [](const json& e, const std::string& p) {
         ObjectReader er(e, p, {"address", "mask"});
         IpAddressEntry entry;
         er.read("address", entry.address);
@@ -206,8 +192,8 @@ Scenario read_scenario(const json& root)
         ObjectReader::fail("os", "unknown system \"" + s.os + "\" (98, me, 2000, xp, nt4, nt5.2)");
     r.read("computer_name", s.computer_name);
     r.read_number("default_language", s.default_language);
-    read_list(r, "class_devices", s.class_devices, read_class_device);
-    read_list(r, "ip_adapters", s.ip_adapters, read_ip_adapter);
+    r.read_list("class_devices", s.class_devices, read_class_device);
+    r.read_list("ip_adapters", s.ip_adapters, read_ip_adapter);
     if (auto* v = r.find("network")) {
         ObjectReader nr(*v, "network", {"host_name", "domain_name", "dns_servers"});
         nr.read("host_name", s.network.host_name);
