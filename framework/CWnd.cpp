@@ -11,6 +11,17 @@
 namespace {
 // The message each WindowProc is handling, for Default().
 fw::MsgContext* g_current = nullptr;
+
+// Clears and sets bits of a style word; false when that leaves it as it was.
+BOOL ModifyStyleWord(HWND handle, int index, DWORD remove, DWORD add)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongPtr(handle, index));
+    const DWORD changed = (style & ~remove) | add;
+    if (changed == style)
+        return FALSE;
+    ::SetWindowLongPtr(handle, index, static_cast<LONG_PTR>(changed));
+    return TRUE;
+}
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -105,22 +116,12 @@ DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtr(m_
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT)
 {
-    const DWORD style = GetStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(changed));
-    return TRUE;
+    return ModifyStyleWord(m_hWnd, GWL_STYLE, remove, add);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT)
 {
-    const DWORD style = GetExStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    ::SetWindowLongPtr(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
-    return TRUE;
+    return ModifyStyleWord(m_hWnd, GWL_EXSTYLE, remove, add);
 }
 
 void CWnd::SetWindowText(LPCSTR text) { ::SetWindowText(m_hWnd, text); }
