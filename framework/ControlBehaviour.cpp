@@ -26,6 +26,21 @@ bool TypeInto(std::string& text, char ch, int limit, bool digits_only, bool& at_
     text.push_back(ch);
     return true;
 }
+
+int TypingLimit(const Window* w)
+{
+    return w->text_limit > 0 ? w->text_limit : kDefaultEditLimit;
+}
+
+// Tells the views and the parent of typed text; the parent may destroy the control at its first notice.
+void AnnounceTyping(Window* w, UINT update_code, UINT change_code)
+{
+    HWND handle = w->handle;
+    Notify(w, Change::Text);
+    NotifyParent(w, update_code);
+    if (Window* still = FromHandle(handle))
+        NotifyParent(still, change_code);
+}
 }  // namespace
 
 void TypeIntoEdit(Window* w, char ch)
@@ -33,17 +48,12 @@ void TypeIntoEdit(Window* w, char ch)
     if (w->read_only())
         return;
     bool at_limit = false;
-    const int limit = w->text_limit > 0 ? w->text_limit : kDefaultEditLimit;
-    if (!TypeInto(w->text, ch, limit, (w->style & ES_NUMBER) != 0, at_limit)) {
+    if (!TypeInto(w->text, ch, TypingLimit(w), (w->style & ES_NUMBER) != 0, at_limit)) {
         if (at_limit)
             NotifyParent(w, EN_MAXTEXT);
         return;
     }
-    HWND handle = w->handle;
-    Notify(w, Change::Text);
-    NotifyParent(w, EN_UPDATE);
-    if (Window* still = FromHandle(handle))
-        NotifyParent(still, EN_CHANGE);
+    AnnounceTyping(w, EN_UPDATE, EN_CHANGE);
 }
 
 void TypeIntoCombo(Window* w, char ch)
@@ -51,14 +61,8 @@ void TypeIntoCombo(Window* w, char ch)
     if ((w->style & 0x3) == CBS_DROPDOWNLIST)
         return;
     bool at_limit = false;
-    const int limit = w->text_limit > 0 ? w->text_limit : kDefaultEditLimit;
-    if (!TypeInto(w->text, ch, limit, false, at_limit))
-        return;
-    HWND handle = w->handle;
-    Notify(w, Change::Text);
-    NotifyParent(w, CBN_EDITUPDATE);
-    if (Window* still = FromHandle(handle))
-        NotifyParent(still, CBN_EDITCHANGE);
+    if (TypeInto(w->text, ch, TypingLimit(w), false, at_limit))
+        AnnounceTyping(w, CBN_EDITUPDATE, CBN_EDITCHANGE);
 }
 
 void PickComboItem(Window* w, int index)
