@@ -21,6 +21,16 @@ bool Inside(const void* address, const void* record, std::size_t size, std::size
     return true;
 }
 
+// Clears a record for a new query and returns where its data goes.
+template <typename Record>
+BYTE* ClearForQuery(Record& record, DWORD oid, DWORD length)
+{
+    std::memset(&record, 0, sizeof record);
+    record.Oid = oid;
+    record.Length = length;
+    return record.Data;
+}
+
 }  // namespace
 
 CPrtUtil::CPrtUtil()
@@ -77,20 +87,12 @@ BOOL CPrtUtil::SendRequest(DWORD code, void* record, DWORD size)
 
 BYTE* CPrtUtil::PrepareRequest(DWORD oid, DWORD length)
 {
-    PRT_REQUEST* record = m_pRequest ? m_pRequest : &g_closedRequest;
-    std::memset(record, 0, sizeof *record);
-    record->Oid = oid;
-    record->Length = length;
-    return record->Data;
+    return ClearForQuery(m_pRequest ? *m_pRequest : g_closedRequest, oid, length);
 }
 
 BYTE* CPrtUtil::PrepareLargeRequest(DWORD oid, DWORD length)
 {
-    PRT_LARGE_REQUEST* record = m_pLargeRequest ? m_pLargeRequest : &g_closedLargeRequest;
-    std::memset(record, 0, sizeof *record);
-    record->Oid = oid;
-    record->Length = length;
-    return record->Data;
+    return ClearForQuery(m_pLargeRequest ? *m_pLargeRequest : g_closedLargeRequest, oid, length);
 }
 
 void CPrtUtil::SendIfBound(DWORD code, DWORD length)
