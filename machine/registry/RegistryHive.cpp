@@ -55,12 +55,12 @@ RegistryHive::RegistryHive()
 {
 }
 
-RegistryKey* RegistryHive::find(RegistryRoot r, std::string_view path)
+const RegistryKey* RegistryHive::find(RegistryRoot r, std::string_view path) const
 {
     auto names = split_registry_path(path);
     if (!names)
         return nullptr;
-    RegistryKey* key = &root(r);
+    const RegistryKey* key = &root(r);
     for (const std::string& name : *names) {
         key = key->child(name);
         if (!key)

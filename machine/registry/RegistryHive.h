@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "machine/RegistryTypes.h"
@@ -29,7 +30,11 @@ public:
     const RegistryKey& root(RegistryRoot root) const { return m_roots[static_cast<std::size_t>(root)]; }
 
     // The key at `path` below `root`, or null when it does not exist or the path is bad.
-    RegistryKey* find(RegistryRoot root, std::string_view path);
+    const RegistryKey* find(RegistryRoot root, std::string_view path) const;
+    RegistryKey* find(RegistryRoot root, std::string_view path)
+    {
+        return const_cast<RegistryKey*>(std::as_const(*this).find(root, path));
+    }
     // The key at `path`, made with every missing key on the way; null for a bad path.
     RegistryKey* create(RegistryRoot root, std::string_view path, bool* created = nullptr);
 

@@ -34,18 +34,42 @@ std::vector<std::uint8_t> ValueBytes(int index, int value)
 }
 
 // The child: writes keys one after the other, each closed (saved) before its index is
-// reported to the parent. Never returns.
-[[noreturn]] void WriteUntilKilled(const std::string& directory, int first, int report)
+// reported to the parent (when it has a pipe), until `end` or until killed. Never returns.
+[[noreturn]] void WriteKeys(const std::string& directory, int first, int end, int report)
 {
     machine::MachineRegistry registry(machine::RegistryHive(), false, std::make_unique<machine::HiveStore>(directory));
-    for (int index = first;; ++index) {
+    for (int index = first; index != end; ++index) {
         registry.create_key(RegistryRoot::LocalMachine, KeyPath(index), true);
         for (int v = 0; v < kValuesPerKey; ++v)
             registry.set_value(RegistryRoot::LocalMachine, KeyPath(index), "Value" + std::to_string(v),
                                machine::kRegSz, ValueBytes(index, v));
         registry.save();
-        if (write(report, &index, sizeof index) != sizeof index)
+        if (report >= 0 && write(report, &index, sizeof index) != sizeof index)
             _exit(1);
+    }
+    _exit(0);
+}
+
+machine::RegistryHive LoadHive(const std::string& directory)
+{
+    std::ifstream in(directory + "/registry", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    machine::HiveParse parsed = machine::parse_hive(text.str());
+    EXPECT_TRUE(parsed.hive) << parsed.error;
+    return parsed.hive.value_or(machine::RegistryHive());
+}
+
+void ExpectKeys(const machine::RegistryHive& hive, int from, int to)
+{
+    for (int index = from; index <= to; ++index) {
+        const machine::RegistryKey* key = hive.find(RegistryRoot::LocalMachine, KeyPath(index));
+        ASSERT_NE(key, nullptr) << "key " << index;
+        for (int v = 0; v < kValuesPerKey; ++v) {
+            const machine::RegistryValue* value = key->value("Value" + std::to_string(v));
+            ASSERT_NE(value, nullptr) << "key " << index << " value " << v;
+            EXPECT_EQ(value->data, ValueBytes(index, v));
+        }
     }
 }
 
@@ -66,7 +90,7 @@ TEST(HiveKill, EveryKeyClosedBeforeTheKillSurvivesIt)
         ASSERT_GE(child, 0);
         if (child == 0) {
             close(pipe_ends[0]);
-            WriteUntilKilled(directory, first, pipe_ends[1]);
+            WriteKeys(directory, first, -1, pipe_ends[1]);
         }
         close(pipe_ends[1]);
         // Let it close a random number of keys, then kill it wherever it is.
@@ -85,21 +109,34 @@ TEST(HiveKill, EveryKeyClosedBeforeTheKillSurvivesIt)
         close(pipe_ends[0]);
         closed.emplace_back(first, last);
 
-        std::ifstream in(directory + "/registry", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        machine::HiveParse parsed = machine::parse_hive(text.str());
-        ASSERT_TRUE(parsed.hive) << "round " << round << ": " << parsed.error;
-        for (const auto& [from, to] : closed)
-            for (int index = from; index <= to; ++index) {
-                const machine::RegistryKey* key = parsed.hive->find(RegistryRoot::LocalMachine, KeyPath(index));
-                ASSERT_NE(key, nullptr) << "round " << round << ", key " << index;
-                for (int v = 0; v < kValuesPerKey; ++v) {
-                    const machine::RegistryValue* value = key->value("Value" + std::to_string(v));
-                    ASSERT_NE(value, nullptr) << "key " << index << " value " << v;
-                    EXPECT_EQ(value->data, ValueBytes(index, v));
-                }
-            }
+        const machine::RegistryHive hive = LoadHive(directory);
+        for (const auto& [from, to] : closed) {
+            SCOPED_TRACE("round " + std::to_string(round));
+            ExpectKeys(hive, from, to);
+        }
     }
+    std::filesystem::remove_all(directory);
+}
+
+TEST(HiveKill, TwoProcessesWritingAtOnceLoseNothing)
+{
+    std::string pattern = testing::TempDir() + "zephra-two-XXXXXX";
+    const std::string directory = mkdtemp(pattern.data());
+    constexpr int kKeys = 40;
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0)
+            WriteKeys(directory, w * kKeysPerRound, w * kKeysPerRound + kKeys, -1);
+    }
+    for (pid_t writer : writers) {
+        int status = 0;
+        waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const machine::RegistryHive hive = LoadHive(directory);
+    ExpectKeys(hive, 0, kKeys - 1);
+    ExpectKeys(hive, kKeysPerRound, kKeysPerRound + kKeys - 1);
     std::filesystem::remove_all(directory);
 }
