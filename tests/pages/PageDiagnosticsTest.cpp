@@ -244,4 +244,24 @@ TEST(PageDiagnostics, MaxBoxRescalesAndClearsOnlyItsOwnChart)
     EXPECT_EQ(page.m_chartTx.m_dUpper, 5000000.0);
 }
 
+TEST(PageDiagnostics, ReopenedSheetGetsItsChartsBackEmpty)
+{
+    StatisticsPage p(SteadyTraffic(187500, 125));
+    ASSERT_NE(p.Open(), nullptr);
+    p.Tick();
+    p.Tick();
+    const CSize size = p.Page().m_chartTx.m_bmpTrace.GetSize();
+    p.ui.close(p.sheet);
+    ASSERT_EQ(p.ui.open_sheet(), nullptr);
+    EXPECT_EQ(p.Page().m_chartTx.m_hWnd, nullptr);
+
+    ASSERT_NE(p.Open(), nullptr);
+    ASSERT_NE(p.Page().m_chartTx.m_hWnd, nullptr);
+    EXPECT_EQ(p.Page().m_chartTx.m_bmpTrace.GetSize(), size);
+    EXPECT_TRUE(TraceOf(p.Page().m_chartTx) == gdi::Raster(size.cx, size.cy, gdi::ToPixel(RGB(0, 0, 64))));
+    p.Tick();
+    p.Tick();
+    EXPECT_EQ(p.Rates(), "1.50 Mbps / 1.00 Kbps");
+}
+
 }  // namespace
