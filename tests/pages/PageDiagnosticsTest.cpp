@@ -38,7 +38,9 @@ public:
     explicit StatisticsPage(const machine::Scenario& scenario) : ui(scenario) {}
     HWND Open()
     {
-        ui.start([this] { return fw::RunApplication(app); });
+        if (!started)
+            ui.start([this] { return fw::RunApplication(app); });
+        started = true;
         ui.double_click_tray();
         sheet = ui.open_sheet();
         ui.select_tab(sheet, kStatisticsTab);
@@ -53,6 +55,7 @@ public:
     CZephraApp app;
     ui_test::UiHarness ui;
     HWND sheet = nullptr;
+    bool started = false;
 };
 
 TEST(PageDiagnostics, FirstTickAfterActivationShowsNoRateAndTheSecondTheDifference)
