@@ -66,6 +66,12 @@ int ExtraDigits(double limit)
     return std::abs(static_cast<int>(std::trunc(std::log10(std::fabs(limit)))));
 }
 
+void RecreatePen(CPen& pen, COLORREF color)
+{
+    pen.DeleteObject();
+    pen.CreatePen(PS_SOLID, 0, color);
+}
+
 void CreateCaptionFont(CFont& font, int escapement)
 {
     font.CreateFont(kCaptionFontHeight, 0, escapement, 0, FW_LIGHT, FALSE, FALSE, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
@@ -149,8 +155,7 @@ void COScopeCtrl::SetFrameColor(COLORREF color)
 void COScopeCtrl::SetTraceColor(COLORREF color)
 {
     m_crTrace = color;
-    m_penTrace.DeleteObject();
-    m_penTrace.CreatePen(PS_SOLID, 0, m_crTrace);
+    RecreatePen(m_penTrace, m_crTrace);
     RebuildFrame();
 }
 
@@ -165,8 +170,7 @@ void COScopeCtrl::SetBackColor(COLORREF color)
 void COScopeCtrl::SetFillColor(COLORREF color)
 {
     m_crFill = color;
-    m_penFill.DeleteObject();
-    m_penFill.CreatePen(PS_SOLID, 0, m_crFill);
+    RecreatePen(m_penFill, m_crFill);
     RebuildFrame();
 }
 

@@ -127,7 +127,8 @@ void CPageDiagnostics::CreateTitleFont()
     if (s_bTitleFontCreated)
         return;
     s_bTitleFontCreated = TRUE;
-    const auto* app = dynamic_cast<const CZephraApp*>(AfxGetApp());
+    // The program's application object is always a CZephraApp.
+    const auto* app = static_cast<const CZephraApp*>(AfxGetApp());
     const bool korean = app != nullptr && app->m_primaryLang == kKoreanPrimaryLang;
     m_fontTitle.CreateFont(kTitleFontHeight, kTitleFontWidth, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
