@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "pages/PageDiagnostics.h"
@@ -265,6 +266,34 @@ TEST(PageDiagnostics, ReopenedSheetGetsItsChartsBackEmpty)
     p.Tick();
     p.Tick();
     EXPECT_EQ(p.Rates(), "1.50 Mbps / 1.00 Kbps");
+}
+
+// The title font is made once per process, so each language is tried in a fresh one.
+TEST(PageDiagnostics, TitleIsBoldAndKoreanInTheKoreanFace)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const struct {
+        std::uint16_t language;
+        const char* face;
+    } rows[] = {{0x0412, "굴림"}, {0x0409, ""}};
+    for (const auto& row : rows) {
+        EXPECT_EXIT(
+            {
+                machine::Scenario scenario = SteadyTraffic(1500, 6000);
+                scenario.default_language = row.language;
+                StatisticsPage p(scenario);
+                p.Open();
+                LOGFONT font;
+                const bool made = GetObject(p.Page().m_fontTitle.m_hObject, sizeof font, &font) != 0;
+                const bool shown = p.Page().m_stcTitle.GetFont() == &p.Page().m_fontTitle;
+                std::exit(made && shown && std::string(font.lfFaceName) == row.face && font.lfWeight == FW_BOLD &&
+                                  font.lfHeight == 14 && font.lfWidth == 7
+                              ? 0
+                              : 1);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << row.language;
+    }
 }
 
 }  // namespace
