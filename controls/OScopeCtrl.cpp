@@ -130,7 +130,7 @@ void COScopeCtrl::SetScale(double lower, double upper, int decimals)
     m_dUpper = upper;
     m_nDecimals = decimals;
     m_dSpan = m_dUpper - m_dLower;
-    m_dPixelsPerUnit = m_dSpan != 0.0 ? m_nPlotHeight / m_dSpan : 0.0;
+    UpdatePixelsPerUnit();
     RebuildFrame();
 }
 
@@ -193,6 +193,12 @@ void COScopeCtrl::OnSize(UINT type, int cx, int cy)
                      m_rcClient.bottom - kPlotBottomMargin);
     m_nPlotHeight = m_rcPlot.Height();
     m_nPlotWidth = m_rcPlot.Width();
+    UpdatePixelsPerUnit();
+}
+
+// No scale yet (an empty span) plots every value on the lower edge.
+void COScopeCtrl::UpdatePixelsPerUnit()
+{
     m_dPixelsPerUnit = m_dSpan != 0.0 ? m_nPlotHeight / m_dSpan : 0.0;
 }
 

@@ -80,6 +80,7 @@ private:
     void ClearLayer(CDC& layer);
     void DrawFrameLines();
     void DrawCaptions();
-    // The pixel row of `value`, counted up from the plot bottom.
+    void UpdatePixelsPerUnit();
+    // The row `value` is plotted on.
     int RowOf(double value) const;
 };
