@@ -286,7 +286,8 @@ TEST(PageDiagnostics, TitleIsBoldAndKoreanInTheKoreanFace)
                 LOGFONT font;
                 const bool made = GetObject(p.Page().m_fontTitle.m_hObject, sizeof font, &font) != 0;
                 const bool shown = p.Page().m_stcTitle.GetFont() == &p.Page().m_fontTitle;
-                std::exit(made && shown && std::string(font.lfFaceName) == row.face && font.lfWeight == FW_BOLD &&
+                // Straight out: the program still runs on its thread in this child.
+                std::_Exit(made && shown && std::string(font.lfFaceName) == row.face && font.lfWeight == FW_BOLD &&
                                   font.lfHeight == 14 && font.lfWidth == 7
                               ? 0
                               : 1);
