@@ -111,7 +111,18 @@ void QtPresenter::window_destroyed(HWND window)
     m_dirty = true;
 }
 
-void QtPresenter::window_changed(HWND, fw::Change) { m_dirty = true; }
+void QtPresenter::window_changed(HWND window, fw::Change what)
+{
+    // A new picture of an owner-drawn window repaints that widget alone, not the whole tree.
+    if (what == fw::Change::Invalidated) {
+        auto it = m_views.find(window);
+        if (it != m_views.end() && it->second->kind() == fw::WindowKind::Generic && it->second->widget() != nullptr) {
+            it->second->widget()->update();
+            return;
+        }
+    }
+    m_dirty = true;
+}
 
 void QtPresenter::focus_changed(HWND now_focused)
 {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iostream>
+#include <vector>
 
 #include "apps/zephra/DesktopStopSignals.h"
 #include "framework/CWinApp.h"
@@ -24,6 +25,8 @@ namespace {
 constexpr std::uint64_t kTickMs = 1100;
 // How long the sheet may take to open before the snapshot gives up.
 constexpr std::uint64_t kOpenTimeoutMs = 10000;
+// A page with charts is shown long enough for each to draw a trace of several values.
+constexpr std::uint64_t kChartTicks = 8;
 
 fw::Window* OpenSheet()
 {
@@ -39,6 +42,33 @@ fw::Window* TabsOf(const fw::Window& sheet)
         if (child->kind == fw::WindowKind::TabControl)
             return child;
     return nullptr;
+}
+
+fw::Window* ShownPage(const fw::Window& sheet)
+{
+    for (fw::Window* child : sheet.children)
+        if (child->kind == fw::WindowKind::Dialog && child->visible())
+            return child;
+    return nullptr;
+}
+
+// Charts are the page's owner-drawn windows.
+bool HoldsCharts(const fw::Window& page)
+{
+    return std::any_of(page.children.begin(), page.children.end(),
+                       [](const fw::Window* child) { return child->kind == fw::WindowKind::Generic; });
+}
+
+// Picks the first entry of each drop-down on the page, as a user would: the charts' finest
+// scale, at which the default machine's light traffic shows.
+void ChooseFinestScales(const fw::Window& page)
+{
+    std::vector<HWND> boxes;
+    for (const fw::Window* child : page.children)
+        if (child->kind == fw::WindowKind::ComboBox && !child->items.empty())
+            boxes.push_back(child->handle);
+    for (HWND box : boxes)
+        fw::input::SelectComboItem(box, 0);
 }
 
 // "Connection Status" gives "connection-status"; letters outside ASCII are left out.
@@ -126,6 +156,10 @@ void SnapshotPresenter::take_step()
         if (m_page != tabs->cur_sel)
             fw::input::SelectTab(sheet->handle, m_page);
         m_next_ms = now + kTickMs;
+        if (const fw::Window* page = ShownPage(*sheet); page != nullptr && HoldsCharts(*page)) {
+            ChooseFinestScales(*page);
+            m_next_ms = now + kChartTicks * kTickMs;
+        }
         break;
     }
     case Step::Start:

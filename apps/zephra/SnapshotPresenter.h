@@ -1,7 +1,7 @@
 #pragma once
 // `--snapshot DIR`: once the program ran its first tick, opens the sheet, shows each page in
-// turn for one of its ticks and writes what it shows to DIR as PNG files, with the tray
-// icon, then closes the program.
+// turn for one of its ticks (a page with charts for several, at its finest scale) and writes
+// what it shows to DIR as PNG files, with the tray icon, then closes the program.
 
 #include <cstdint>
 #include <string>

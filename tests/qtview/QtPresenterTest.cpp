@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 
 #include "SheetProgram.h"
+#include "framework/CStatic.h"
 #include "framework/Icon.h"
 #include "framework/TrayIcon.h"
 #include "framework/WaitCursor.h"
@@ -29,6 +30,7 @@
 #include "framework/WinUser.h"
 #include "framework/WindowClass.h"
 #include "framework/WindowDC.h"
+#include "framework/Window.h"
 #include "machine/Clock.h"
 #include "platform/CurrentClock.h"
 #include "platform/Time.h"
@@ -40,15 +42,18 @@ namespace {
 
 using namespace sheet_program;
 
-// An owner-drawn window: its left half red, its right half blue.
+// An owner-drawn window: its left half red (or another colour), its right half blue.
 class Swatch : public CWnd {
+public:
+    COLORREF m_left = RGB(255, 0, 0);
+
 protected:
     void OnPaint()
     {
         CPaintDC dc(this);
         CRect client;
         GetClientRect(&client);
-        dc.FillSolidRect(0, 0, client.Width() / 2, client.Height(), RGB(255, 0, 0));
+        dc.FillSolidRect(0, 0, client.Width() / 2, client.Height(), m_left);
         dc.FillSolidRect(client.Width() / 2, 0, client.Width() - client.Width() / 2, client.Height(), RGB(0, 0, 255));
     }
     DECLARE_MESSAGE_MAP()
@@ -301,6 +306,33 @@ TEST_F(QtPresenterTest, OwnerDrawnWindowsShowTheirRaster)
     m_presenter.tick();
     const QImage moved = shown->grab().toImage();
     EXPECT_EQ(QColor(moved.pixel(moved.width() - 3, moved.height() / 2)), QColor(0, 0, 255));
+    host.DestroyWindow();
+}
+
+TEST_F(QtPresenterTest, ANewPictureRepaintsThatWindowAlone)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "Host", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 120, 60, nullptr, nullptr));
+    Swatch swatch;
+    ASSERT_TRUE(swatch.Create(AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), &host, 5));
+    CStatic label;
+    ASSERT_TRUE(label.Create("before", WS_CHILD | WS_VISIBLE, CRect(10, 42, 90, 52), &host, 6));
+    m_presenter.tick();
+    fw::RunMessagesUntil(GetTickCount64());
+    m_presenter.tick();
+    auto* text = dynamic_cast<QLabel*>(m_presenter.widget_of(label.m_hWnd));
+    ASSERT_NE(text, nullptr);
+    ASSERT_EQ(text->text(), "before");
+
+    // A change the presenter was not told of shows only when the whole tree is brought in step.
+    fw::FromHandle(label.m_hWnd)->text = "untold";
+    swatch.m_left = RGB(0, 255, 0);
+    swatch.Invalidate();
+    fw::RunMessagesUntil(GetTickCount64());
+    m_presenter.tick();
+    const QImage picture = m_presenter.widget_of(swatch.m_hWnd)->grab().toImage();
+    EXPECT_EQ(QColor(picture.pixel(2, picture.height() / 2)), QColor(0, 255, 0));
+    EXPECT_EQ(text->text(), "before");
     host.DestroyWindow();
 }
 
