@@ -78,6 +78,20 @@ BEGIN_MESSAGE_MAP(TrayOwner, CWnd)
     ON_MESSAGE(TrayOwner::kCallback, OnTrayNotify)
 END_MESSAGE_MAP()
 
+// The record of one of the owner's icons, with a picture and a tip, ready to be added.
+NOTIFYICONDATA TrayRecord(const TrayOwner& owner, UINT id, HICON icon, const char* tip)
+{
+    NOTIFYICONDATA nid;
+    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
+    nid.hWnd = owner.m_hWnd;
+    nid.uID = id;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = TrayOwner::kCallback;
+    nid.hIcon = icon;
+    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", tip);
+    return nid;
+}
+
 // Counts what reaches the widgets of one window: repaints and changes of their state.
 class WidgetTraffic final : public QObject {
 public:
@@ -370,14 +384,8 @@ TEST_F(QtPresenterTest, TrayIconMenuAndWaitCursorFollowTheProgram)
 {
     TrayOwner owner;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    NOTIFYICONDATA nid;
-    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
-    nid.hWnd = owner.m_hWnd;
-    nid.uID = 7;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = TrayOwner::kCallback;
-    nid.hIcon = fw::IconHandleFor(4243, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)});
-    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", "Connected");
+    NOTIFYICONDATA nid = TrayRecord(owner, 7, fw::IconHandleFor(4243, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)}),
+                                    "Connected");
     ASSERT_TRUE(Shell_NotifyIcon(NIM_ADD, &nid));
     const qtview::TrayView* tray = m_presenter.tray_view(owner.m_hWnd, 7);
     ASSERT_NE(tray, nullptr);
@@ -436,14 +444,7 @@ TEST_F(QtPresenterTest, TheTrayIconIsHandedOnlyWhatChangedAndNothingWhileHidden)
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     const HICON green = fw::IconHandleFor(4250, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)});
     const HICON red = fw::IconHandleFor(4251, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFFFF0000u)});
-    NOTIFYICONDATA nid;
-    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
-    nid.hWnd = owner.m_hWnd;
-    nid.uID = 8;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = TrayOwner::kCallback;
-    nid.hIcon = green;
-    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", "-60 [dBm]");
+    NOTIFYICONDATA nid = TrayRecord(owner, 8, green, "-60 [dBm]");
     ASSERT_TRUE(Shell_NotifyIcon(NIM_ADD, &nid));
     const qtview::TrayView* tray = m_presenter.tray_view(owner.m_hWnd, 8);
     ASSERT_NE(tray, nullptr);
