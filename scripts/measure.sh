@@ -70,11 +70,21 @@ done
 
 now_ns() { date +%s%N; }
 
-# Sums field $2 of /proc/PID/task/*/$1 lines named $3 (or the first number of schedstat).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
-switches() {
-  cat /proc/"$1"/task/*/status 2>/dev/null |
-    awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { print s + 0 }'
+# One line per thread: id, time on the CPU (ns), context switches. The idle window counts the
+# threads alive at both ends, so that a thread that ends meanwhile takes nothing away.
+threads() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    awk -v tid="${task##*/}" 'FNR == 1 && FILENAME ~ /schedstat$/ { cpu = $1 }
+      /^(voluntary|nonvoluntary)_ctxt_switches:/ { sw += $2 }
+      END { printf "%s %.0f %.0f\n", tid, cpu, sw }' "$task/schedstat" "$task/status" 2>/dev/null || true
+  done
+}
+# "cpu_us switches" between two samples of threads().
+idle_use() {
+  awk 'NR == FNR { cpu[$1] = $2; sw[$1] = $3; next }
+       ($1 in cpu) { c += $2 - cpu[$1]; s += $3 - sw[$1] }
+       END { printf "%.0f %.0f\n", c / 1000, s }' "$1" "$2"
 }
 memory_kb() { awk -v key="$2:" '$1 == key { print $2 }' /proc/"$1"/smaps_rollup; }
 
@@ -96,19 +106,17 @@ measure() {
   local pid=$!
   started+=("$pid")
   sleep_until "$t0" "$settle"
-  local rss pss cpu0 sw0 cpu1 sw1
+  local rss pss
   rss=$(memory_kb "$pid" Rss)
   pss=$(memory_kb "$pid" Pss)
-  cpu0=$(cpu_ns "$pid")
-  sw0=$(switches "$pid")
+  threads "$pid" >"$dir/threads-0"
   sleep_until "$t0" $((settle + idle))
-  cpu1=$(cpu_ns "$pid")
-  sw1=$(switches "$pid")
+  threads "$pid" >"$dir/threads-1"
   kill -TERM "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   mark() { awk -v m="$1" '$1 == "zephra-measure:" && $2 == m { print $3; exit }' "$dir/err" | grep . || echo -; }
   echo "$name $round $(mark tray-icon) $(mark window) $(mark first-line) $(mark answers)" \
-    "$rss $pss $(((cpu1 - cpu0) / 1000)) $((sw1 - sw0))" >>"$work/rows"
+    "$rss $pss $(idle_use "$dir/threads-0" "$dir/threads-1")" >>"$work/rows"
 }
 
 sleep_until() {
