@@ -14,14 +14,17 @@ const char* LaunchTime() { return std::getenv("ZEPHRA_MEASURE_T0"); }
 
 bool Measuring()
 {
-    const char* t0 = LaunchTime();
-    return t0 != nullptr && *t0 != '\0';
+    // Asked on every turn of the loop: the environment is read once.
+    static const bool measuring = LaunchTime() != nullptr && *LaunchTime() != '\0';
+    return measuring;
 }
 
 void MeasureMark(const char* name)
 {
+    if (!Measuring())
+        return;
     static std::set<std::string> marked;
-    if (!Measuring() || !marked.insert(name).second)
+    if (!marked.insert(name).second)
         return;
     const auto now_ns = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
     const double ms = static_cast<double>(now_ns - std::strtoll(LaunchTime(), nullptr, 10)) / 1e6;
