@@ -16,7 +16,9 @@ namespace machine {
 struct ProtocolDriverConfig {
     bool installed = true;
     bool service_running_at_start = false;
-    std::uint64_t service_start_pending_ms = 500;
+    // A kernel driver's service is running by the time its start call returns; a scenario
+    // can keep it starting for a while, for the program's poll of a slow start.
+    std::uint64_t service_start_pending_ms = 0;
 };
 
 struct Scenario {

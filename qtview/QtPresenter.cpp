@@ -102,13 +102,19 @@ const TrayView* QtPresenter::tray_view(HWND window, UINT id) const
     return it == m_tray.end() ? nullptr : it->second.get();
 }
 
-void QtPresenter::window_created(HWND) { m_dirty = true; }
+void QtPresenter::window_created(HWND)
+{
+    m_dirty = true;
+    m_layout_changed = true;
+}
 
 void QtPresenter::window_destroyed(HWND window)
 {
     m_views.erase(window);
     m_page_tabs.erase(window);
+    m_changed.erase(window);
     m_dirty = true;
+    m_layout_changed = true;
 }
 
 void QtPresenter::window_changed(HWND window, fw::Change what)
@@ -122,6 +128,16 @@ void QtPresenter::window_changed(HWND window, fw::Change what)
         }
     }
     m_dirty = true;
+    m_changed.insert(window);
+    switch (what) {
+    case fw::Change::Rect:
+    case fw::Change::Font:
+    case fw::Change::Shown:
+    case fw::Change::Items:
+    case fw::Change::ActivePage: m_layout_changed = true; break;
+    case fw::Change::Tools: m_tools_changed = true; break;
+    default: break;
+    }
 }
 
 void QtPresenter::focus_changed(HWND now_focused)
@@ -173,8 +189,12 @@ void QtPresenter::sync()
         return;
     m_dirty = false;
     for (const fw::Window* top : fw::TopLevelWindows())
-        sync_tree(*top, nullptr);
-    apply_tooltips();
+        sync_tree(*top, nullptr, false);
+    if (m_tools_changed || m_layout_changed)
+        apply_tooltips();
+    m_changed.clear();
+    m_layout_changed = false;
+    m_tools_changed = false;
     if (m_focus_changed) {
         m_focus_changed = false;
         QWidget* widget = widget_of(m_focus);
@@ -197,9 +217,11 @@ QWidget* QtPresenter::parent_for(const fw::Window& window) const
     return view->second->page_holder(page->second);
 }
 
-void QtPresenter::sync_tree(const fw::Window& window, QWidget* parent)
+// Only windows that changed (and what lies in them) are compared with their widgets.
+void QtPresenter::sync_tree(const fw::Window& window, QWidget* parent, bool parent_updated)
 {
     auto it = m_views.find(window.handle);
+    bool created = false;
     if (it == m_views.end()) {
         if (window.parent == nullptr && !window.visible())
             return;
@@ -214,15 +236,18 @@ void QtPresenter::sync_tree(const fw::Window& window, QWidget* parent)
         if (window.parent != nullptr && holder == nullptr && parent == nullptr)
             return;
         it = m_views.emplace(window.handle, std::make_unique<WindowView>(window, holder ? holder : parent, m_inputs)).first;
+        created = true;
     }
     WindowView& view = *it->second;
-    view.update(window);
-    if (window.parent != nullptr)
+    const bool update = created || parent_updated || m_changed.count(window.handle) != 0;
+    if (update)
+        view.update(window);
+    if (window.parent != nullptr && (created || m_layout_changed))
         place(window, view);
     for (const fw::Window* child : window.children)
-        sync_tree(*child, view.widget());
+        sync_tree(*child, view.widget(), update);
     if (window.parent == nullptr)
-        show_top_level(window, view);
+        show_top_level(window, view, created || m_layout_changed);
 }
 
 void QtPresenter::place(const fw::Window& window, WindowView& view)
@@ -274,14 +299,14 @@ void QtPresenter::lay_out_sheet(const fw::Window& sheet)
     sheet_widget->setFixedSize(frame.x(sheet.rect.Width()) + dx, frame.y(sheet.rect.Height()) + dy);
 }
 
-void QtPresenter::show_top_level(const fw::Window& window, WindowView& view)
+void QtPresenter::show_top_level(const fw::Window& window, WindowView& view, bool lay_out)
 {
     QWidget* widget = view.widget();
     if (widget == nullptr)
         return;
-    if (window.kind == fw::WindowKind::PropertySheet)
+    if (lay_out && window.kind == fw::WindowKind::PropertySheet)
         lay_out_sheet(window);
-    else
+    else if (lay_out)
         widget->resize(MetricsFor(window).rect(window.client_rect()).size());
     if (window.visible() && !widget->isVisible())
         widget->show();
@@ -300,7 +325,7 @@ void QtPresenter::apply_tooltips()
         for (const fw::ToolInfo& tool : tips->tools) {
             // A tool named by its window's handle shows its tip over that window.
             HWND target = fw::FromHandle(reinterpret_cast<HWND>(tool.id)) ? reinterpret_cast<HWND>(tool.id) : tool.tool;
-            if (QWidget* widget = widget_of(target))
+            if (QWidget* widget = widget_of(target); widget != nullptr && widget->toolTip() != QString::fromStdString(tool.text))
                 widget->setToolTip(QString::fromStdString(tool.text));
         }
     }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 
 #include "framework/Presenter.h"
@@ -45,11 +46,11 @@ public:
     void wait_for_events(std::uint64_t deadline_ms) override;
 
 private:
-    void sync_tree(const fw::Window& window, QWidget* parent);
+    void sync_tree(const fw::Window& window, QWidget* parent, bool parent_updated);
     QWidget* parent_for(const fw::Window& window) const;
     void place(const fw::Window& window, WindowView& view);
     void lay_out_sheet(const fw::Window& sheet);
-    void show_top_level(const fw::Window& window, WindowView& view);
+    void show_top_level(const fw::Window& window, WindowView& view, bool lay_out);
     void apply_tooltips();
     // False when no input was waiting.
     bool run_inputs();
@@ -63,6 +64,11 @@ private:
     bool m_focus_changed = false;
     bool m_wait_cursor = false;
     bool m_dirty = true;
+    // What changed since the last sync: windows whose state to compare with their widgets,
+    // whether anything moved, appeared or went, and whether a tooltip changed.
+    std::set<HWND> m_changed;
+    bool m_layout_changed = true;
+    bool m_tools_changed = true;
     bool m_wake = false;
     SignalWake m_signal_wake{[this] { m_wake = true; }};
 };

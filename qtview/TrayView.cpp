@@ -33,16 +33,43 @@ TrayView::TrayView(const fw::TrayIcon& icon, InputQueue& inputs)
                 fw::input::TrayMouse(window, id, message);
         });
     });
-    update(icon);
     // Without a tray the icon stays hidden; the program opens its window itself then.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    m_visible = QSystemTrayIcon::isSystemTrayAvailable();
+    update(icon);
+    if (m_visible)
         m_icon->show();
 }
 
 void TrayView::update(const fw::TrayIcon& icon)
 {
-    m_icon->setIcon(ToIcon(icon.icon));
-    m_icon->setToolTip(QString::fromStdString(icon.tip));
+    m_wanted_icon = icon.icon;
+    m_wanted_tip = icon.tip;
+    if (m_visible)
+        show_wanted();
+}
+
+QSystemTrayIcon& TrayView::icon() const
+{
+    show_wanted();
+    return *m_icon;
+}
+
+void TrayView::show_wanted() const
+{
+    if (!m_shown_once || m_wanted_icon != m_shown_icon) {
+        auto picture = m_pictures.find(m_wanted_icon);
+        if (picture == m_pictures.end())
+            picture = m_pictures.emplace(m_wanted_icon, ToIcon(m_wanted_icon)).first;
+        m_icon->setIcon(picture->second);
+        m_shown_icon = m_wanted_icon;
+        ++m_icon_sets;
+    }
+    if (!m_shown_once || m_wanted_tip != m_shown_tip) {
+        m_icon->setToolTip(QString::fromStdString(m_wanted_tip));
+        m_shown_tip = m_wanted_tip;
+        ++m_tip_sets;
+    }
+    m_shown_once = true;
 }
 
 }  // namespace qtview

@@ -27,6 +27,9 @@
 namespace qtview {
 
 namespace {
+// What an edit without a limit of its own holds, as the platform's edits do.
+constexpr int kNoTextLimit = 30000;
+
 enum class ButtonKind { Push, Check, Radio, Group };
 
 ButtonKind ButtonKindOf(DWORD style)
@@ -66,18 +69,21 @@ Qt::Alignment StaticAlignment(DWORD style)
     return horizontal | ((style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-// The colours the parent chose for a static or a button's text; the platform's otherwise.
-void ApplyControlColors(QWidget& widget, HWND window)
+// The palette of a static or a button in the colours its parent chose for its text; the
+// platform's otherwise.
+QPalette PaletteFor(const QWidget& widget, const fw::ControlColors& colors)
 {
-    const fw::ControlColors colors = fw::QueryControlColors(window);
     QPalette palette = widget.parentWidget() ? widget.parentWidget()->palette() : widget.palette();
     if (colors.text != CLR_INVALID)
         palette.setColor(QPalette::WindowText, QColor(GetRValue(colors.text), GetGValue(colors.text), GetBValue(colors.text)));
-    const bool filled = colors.background != CLR_INVALID && !colors.transparent;
-    if (filled)
+    if (colors.background != CLR_INVALID && !colors.transparent)
         palette.setColor(QPalette::Window, QColor(GetRValue(colors.background), GetGValue(colors.background), GetBValue(colors.background)));
-    widget.setAutoFillBackground(filled);
-    widget.setPalette(palette);
+    return palette;
+}
+
+bool SameColors(const fw::ControlColors& a, const fw::ControlColors& b)
+{
+    return a.text == b.text && a.background == b.background && a.transparent == b.transparent;
 }
 
 bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
@@ -235,60 +241,43 @@ QWidget* WindowView::page_holder(int index) const
     return tabs != nullptr && index >= 0 && index < tabs->count() ? tabs->widget(index) : nullptr;
 }
 
+// Each value is handed to Qt only when it differs from what the widget shows: an unchanged
+// window costs no repaint and no traffic to the display.
 void WindowView::update(const fw::Window& window)
 {
     if (m_widget == nullptr)
         return;
     const QSignalBlocker blocker(m_widget.data());
     if (window.parent == nullptr) {
-        m_widget->setWindowTitle(Text(window.text));
-    } else {
-        m_widget->setFont(ShownFontOf(window));
+        if (m_widget->windowTitle() != Text(window.text))
+            m_widget->setWindowTitle(Text(window.text));
+    } else if (const QFont font = ShownFontOf(window); !m_shown_font || *m_shown_font != font) {
+        m_widget->setFont(font);
+        m_shown_font = font;
     }
-    m_widget->setEnabled(window.enabled());
+    if (m_widget->testAttribute(Qt::WA_ForceDisabled) == window.enabled())
+        m_widget->setEnabled(window.enabled());
 
     if (auto* label = qobject_cast<QLabel*>(m_widget.data())) {
-        label->setText(WithoutMnemonics(window.text));
-        label->setAlignment(StaticAlignment(window.style));
-        label->setWordWrap((window.style & 0x3) != SS_RIGHT && (window.style & SS_CENTERIMAGE) == 0);
-        label->setFrameStyle((window.style & SS_SUNKEN) ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
-        ApplyControlColors(*label, m_handle);
+        update_label(*label, window);
     } else if (auto* group = qobject_cast<QGroupBox*>(m_widget.data())) {
-        group->setTitle(Text(window.text));
-    } else if (auto* check = qobject_cast<QCheckBox*>(m_widget.data())) {
-        check->setText(Text(window.text));
-        ApplyControlColors(*check, m_handle);
-        check->setTristate(window.check == BST_INDETERMINATE);
-        check->setCheckState(window.check == BST_CHECKED ? Qt::Checked
-                                                          : (window.check == BST_INDETERMINATE ? Qt::PartiallyChecked : Qt::Unchecked));
+        if (group->title() != Text(window.text))
+            group->setTitle(Text(window.text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget.data())) {
-        button->setText(Text(window.text));
-        if (button->isCheckable() || qobject_cast<QRadioButton*>(button))
-            button->setChecked(window.check == BST_CHECKED);
-        if (auto* push = qobject_cast<QPushButton*>(button))
-            push->setDefault((window.style & 0xF) == BS_DEFPUSHBUTTON);
+        update_button(*button, window);
     } else if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data())) {
-        edit->setMaxLength(window.text_limit > 0 ? window.text_limit : 30000);
-        edit->setReadOnly(window.read_only());
-        edit->setEchoMode((window.style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
+        const int limit = window.text_limit > 0 ? window.text_limit : kNoTextLimit;
+        if (edit->maxLength() != limit)
+            edit->setMaxLength(limit);
+        if (edit->isReadOnly() != window.read_only())
+            edit->setReadOnly(window.read_only());
+        const QLineEdit::EchoMode echo = (window.style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal;
+        if (edit->echoMode() != echo)
+            edit->setEchoMode(echo);
         if (edit->text() != Text(window.text))
             edit->setText(Text(window.text));
     } else if (auto* combo = qobject_cast<QComboBox*>(m_widget.data())) {
-        QStringList items;
-        for (const std::string& item : window.items)
-            items << Text(item);
-        QStringList shown;
-        for (int i = 0; i < combo->count(); ++i)
-            shown << combo->itemText(i);
-        if (shown != items) {
-            combo->clear();
-            combo->addItems(items);
-        }
-        combo->setCurrentIndex(window.cur_sel);
-        if (combo->isEditable() && combo->currentText() != Text(window.text)) {
-            const QSignalBlocker field_blocker(combo->lineEdit());
-            combo->setEditText(Text(window.text));
-        }
+        update_combo(*combo, window);
     } else if (qobject_cast<QTreeWidget*>(m_widget.data())) {
         update_list(window);
     } else if (tab_widget() != nullptr) {
@@ -302,26 +291,101 @@ void WindowView::update(const fw::Window& window)
     }
 
     // Top-level windows are shown by the presenter once laid out.
-    if (window.parent != nullptr)
+    if (window.parent != nullptr && m_widget->isHidden() == window.visible())
         m_widget->setVisible(window.visible());
+}
+
+void WindowView::update_label(QLabel& label, const fw::Window& window)
+{
+    if (label.text() != WithoutMnemonics(window.text))
+        label.setText(WithoutMnemonics(window.text));
+    const Qt::Alignment alignment = StaticAlignment(window.style);
+    if (label.alignment() != alignment)
+        label.setAlignment(alignment);
+    const bool wrap = (window.style & 0x3) != SS_RIGHT && (window.style & SS_CENTERIMAGE) == 0;
+    if (label.wordWrap() != wrap)
+        label.setWordWrap(wrap);
+    const int frame = (window.style & SS_SUNKEN) ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame;
+    if (label.frameStyle() != frame)
+        label.setFrameStyle(frame);
+    update_colors(label);
+}
+
+void WindowView::update_button(QAbstractButton& button, const fw::Window& window)
+{
+    if (button.text() != Text(window.text))
+        button.setText(Text(window.text));
+    if (auto* check = qobject_cast<QCheckBox*>(&button)) {
+        update_colors(*check);
+        const bool tristate = window.check == BST_INDETERMINATE;
+        if (check->isTristate() != tristate)
+            check->setTristate(tristate);
+        const Qt::CheckState state = window.check == BST_CHECKED ? Qt::Checked : (tristate ? Qt::PartiallyChecked : Qt::Unchecked);
+        if (check->checkState() != state)
+            check->setCheckState(state);
+        return;
+    }
+    if ((button.isCheckable() || qobject_cast<QRadioButton*>(&button)) && button.isChecked() != (window.check == BST_CHECKED))
+        button.setChecked(window.check == BST_CHECKED);
+    if (auto* push = qobject_cast<QPushButton*>(&button); push != nullptr && push->isDefault() != ((window.style & 0xF) == BS_DEFPUSHBUTTON))
+        push->setDefault((window.style & 0xF) == BS_DEFPUSHBUTTON);
+}
+
+void WindowView::update_combo(QComboBox& combo, const fw::Window& window)
+{
+    bool same = combo.count() == static_cast<int>(window.items.size());
+    for (int i = 0; same && i < combo.count(); ++i)
+        same = combo.itemText(i) == Text(window.items[static_cast<std::size_t>(i)]);
+    if (!same) {
+        QStringList items;
+        for (const std::string& item : window.items)
+            items << Text(item);
+        combo.clear();
+        combo.addItems(items);
+    }
+    if (combo.currentIndex() != window.cur_sel)
+        combo.setCurrentIndex(window.cur_sel);
+    if (combo.isEditable() && combo.currentText() != Text(window.text)) {
+        const QSignalBlocker field_blocker(combo.lineEdit());
+        combo.setEditText(Text(window.text));
+    }
+}
+
+// The parent is asked on every update, as the platform asks it on every redraw.
+void WindowView::update_colors(QWidget& widget)
+{
+    const fw::ControlColors colors = fw::QueryControlColors(m_handle);
+    if (m_shown_colors && SameColors(*m_shown_colors, colors))
+        return;
+    const bool filled = colors.background != CLR_INVALID && !colors.transparent;
+    widget.setAutoFillBackground(filled);
+    widget.setPalette(PaletteFor(widget, colors));
+    m_shown_colors = colors;
 }
 
 void WindowView::update_list(const fw::Window& window)
 {
     auto* list = qobject_cast<QTreeWidget*>(m_widget.data());
-    const DialogMetrics metrics = MetricsFor(window);
     QStringList headings;
     for (const fw::ListColumn& column : window.columns)
         headings << Text(column.heading);
     // A list without columns shows an empty header, not Qt's column number.
     if (headings.isEmpty())
         headings << QString();
-    list->setColumnCount(static_cast<int>(headings.size()));
-    list->setHeaderLabels(headings);
+    if (headings != m_shown_headings) {
+        list->setColumnCount(static_cast<int>(headings.size()));
+        list->setHeaderLabels(headings);
+        m_shown_headings = headings;
+    }
+    std::optional<DialogMetrics> metrics;
     for (std::size_t c = 0; c < window.columns.size(); ++c) {
         const int width = window.columns[c].width;
-        if (width > 0)
-            list->setColumnWidth(static_cast<int>(c), metrics.x(width));
+        if (width <= 0)
+            continue;
+        if (!metrics)
+            metrics = MetricsFor(window);
+        if (list->columnWidth(static_cast<int>(c)) != metrics->x(width))
+            list->setColumnWidth(static_cast<int>(c), metrics->x(width));
     }
 
     const bool same = m_shown_images == window.small_images && m_shown_rows.size() == window.rows.size() &&
@@ -346,9 +410,11 @@ void WindowView::update_list(const fw::Window& window)
         m_shown_rows = window.rows;
         m_shown_images = window.small_images;
     }
-    for (std::size_t r = 0; r < window.rows.size(); ++r)
-        if (QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(r)))
-            item->setSelected((window.rows[r].state & LVIS_SELECTED) != 0);
+    for (std::size_t r = 0; r < window.rows.size(); ++r) {
+        const bool selected = (window.rows[r].state & LVIS_SELECTED) != 0;
+        if (QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(r)); item != nullptr && item->isSelected() != selected)
+            item->setSelected(selected);
+    }
 }
 
 void WindowView::update_tabs(const fw::Window& window)
@@ -363,7 +429,7 @@ void WindowView::update_tabs(const fw::Window& window)
         else if (tabs->tabText(index) != Text(window.items[i]))
             tabs->setTabText(index, Text(window.items[i]));
     }
-    if (window.cur_sel >= 0 && window.cur_sel < tabs->count())
+    if (window.cur_sel >= 0 && window.cur_sel < tabs->count() && tabs->currentIndex() != window.cur_sel)
         tabs->setCurrentIndex(window.cur_sel);
 }
 

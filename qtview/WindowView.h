@@ -3,14 +3,21 @@
 // Program changes are shown with the widget's signals blocked; what the user does is queued
 // as framework input.
 
+#include <optional>
 #include <vector>
 
+#include <QFont>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+#include "framework/ControlColors.h"
 #include "framework/Window.h"
 #include "qtview/InputQueue.h"
 
+class QAbstractButton;
+class QComboBox;
+class QLabel;
 class QTabWidget;
 
 namespace qtview {
@@ -37,6 +44,10 @@ public:
 private:
     void create_widget(const fw::Window& window, QWidget* parent);
     void connect_input(const fw::Window& window);
+    void update_label(QLabel& label, const fw::Window& window);
+    void update_button(QAbstractButton& button, const fw::Window& window);
+    void update_combo(QComboBox& combo, const fw::Window& window);
+    void update_colors(QWidget& widget);
     void update_list(const fw::Window& window);
     void update_tabs(const fw::Window& window);
 
@@ -44,6 +55,10 @@ private:
     fw::WindowKind m_kind;
     InputQueue& m_inputs;
     QPointer<QWidget> m_widget;
+    // What was handed to Qt where the widget cannot tell it back exactly.
+    std::optional<QFont> m_shown_font;
+    std::optional<fw::ControlColors> m_shown_colors;
+    QStringList m_shown_headings;
     // What the list shows, to rebuild its rows only when they change.
     std::vector<fw::ListRow> m_shown_rows;
     HANDLE m_shown_images = nullptr;

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zephra needs on Debian 12. Safe to run again.
+# With --measure also what scripts/measure.sh runs the programs on: a virtual X server, a tray
+# host and the X tools it waits on the display with.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,9 @@ packages=(
   qt6-base-dev qt6-wayland libgl1-mesa-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
 )
+if [ "${1:-}" = "--measure" ]; then
+  packages+=(xvfb trayer x11-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

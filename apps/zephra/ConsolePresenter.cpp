@@ -1,5 +1,6 @@
 #include "apps/zephra/ConsolePresenter.h"
 
+#include "apps/zephra/MeasureMarks.h"
 #include "framework/Icon.h"
 #include "platform/Time.h"
 
@@ -18,6 +19,7 @@ void ConsolePresenter::tray_icon_changed(fw::TrayChange change, const fw::TrayIc
         return;
     m_lastLine = line;
     m_out << line << std::endl;
+    MeasureMark("first-line");
 }
 
 int ConsolePresenter::message_box(const fw::MessageBoxRequest& request)

@@ -2,12 +2,15 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include <QApplication>
 #include <QDir>
 #include <QSystemTrayIcon>
 
 #include "apps/zephra/DesktopPresenter.h"
+#include "apps/zephra/MeasureMarks.h"
+#include "apps/zephra/MeasureWatcher.h"
 #include "apps/zephra/SnapshotPresenter.h"
 #include "apps/zephra/ZephraMain.h"
 #include "qtview/QtPresenter.h"
@@ -58,6 +61,9 @@ int RunDesktop(const Options& options, int argc, char** argv)
     if (!tray)
         std::cerr << "zephra: this desktop has no system tray for the icon; the window opens at start instead" << std::endl;
     DesktopPresenter presenter(desktop, tray);
+    std::optional<MeasureWatcher> watcher;
+    if (Measuring())
+        watcher.emplace(desktop);
     return RunZephra(options, &presenter);
 }
 

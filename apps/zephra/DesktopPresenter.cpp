@@ -4,7 +4,7 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/WinUser.h"
-#include "shell/HideMainFrame.h"
+#include "resources/ResourceIds.h"
 
 namespace zephra_app {
 
@@ -14,7 +14,8 @@ void DesktopPresenter::wait_for_events(std::uint64_t deadline_ms)
     if (m_open_at_start) {
         if (CWnd* main = AfxGetMainWnd(); main != nullptr && main->m_hWnd != nullptr) {
             m_open_at_start = false;
-            ::PostMessage(main->m_hWnd, WM_DELAYED_SHOW, 0, 0);
+            // As the tray menu's Show would: the window is wanted now, not a second later.
+            ::PostMessage(main->m_hWnd, WM_COMMAND, zephra::res::ID_TRAY_SHOW, 0);
             return;
         }
     }

@@ -1,5 +1,6 @@
 #include "apps/zephra/ProgramPresenter.h"
 
+#include "apps/zephra/MeasureMarks.h"
 #include "apps/zephra/StopSignals.h"
 #include "framework/CWnd.h"
 #include "framework/WinUser.h"
@@ -27,6 +28,8 @@ void ProgramPresenter::window_changed(HWND window, fw::Change what)
 
 void ProgramPresenter::wait_for_events(std::uint64_t deadline_ms)
 {
+    // The loop is idle: from here on the program answers the user at once.
+    MeasureMark("answers");
     m_display.wait_for_events(deadline_ms);
     if (!StopRequested() || m_closeSent)
         return;

@@ -53,17 +53,20 @@ protected:
 
 TEST_F(MachineTest, ServiceIsStartPendingForItsTimeThenRunning)
 {
-    EXPECT_EQ(m.service_state(), ServiceState::Stopped);
-    EXPECT_EQ(m.open_device(machine::kDeviceNt).device, 0u);
-    EXPECT_EQ(m.start_service(machine::kDriverServiceName), 0u);
-    EXPECT_EQ(m.service_state(), ServiceState::StartPending);
-    EXPECT_EQ(m.start_service(machine::kDriverServiceName), 1056u);
+    machine::Scenario slow = machine::default_scenario();
+    slow.protocol_driver.service_start_pending_ms = 500;
+    machine::Machine starting(slow, clock);
+    EXPECT_EQ(starting.service_state(), ServiceState::Stopped);
+    EXPECT_EQ(starting.open_device(machine::kDeviceNt).device, 0u);
+    EXPECT_EQ(starting.start_service(machine::kDriverServiceName), 0u);
+    EXPECT_EQ(starting.service_state(), ServiceState::StartPending);
+    EXPECT_EQ(starting.start_service(machine::kDriverServiceName), 1056u);
     clock.advance(500);
-    EXPECT_EQ(m.service_state(), ServiceState::Running);
-    EXPECT_NE(m.open_device(machine::kDeviceNt).device, 0u);
-    EXPECT_EQ(m.stop_service(machine::kDriverServiceName), 0u);
-    EXPECT_EQ(m.stop_service(machine::kDriverServiceName), 1062u);
-    EXPECT_EQ(m.start_service("OTHER"), 1060u);
+    EXPECT_EQ(starting.service_state(), ServiceState::Running);
+    EXPECT_NE(starting.open_device(machine::kDeviceNt).device, 0u);
+    EXPECT_EQ(starting.stop_service(machine::kDriverServiceName), 0u);
+    EXPECT_EQ(starting.stop_service(machine::kDriverServiceName), 1062u);
+    EXPECT_EQ(starting.start_service("OTHER"), 1060u);
 }
 
 TEST_F(MachineTest, BindsOnlyTheWirelessAdapterByItsDevicePath)

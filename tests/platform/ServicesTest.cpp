@@ -18,9 +18,22 @@ struct ServiceHandles {
     }
 };
 
-TEST(Services, StartPendingThenRunningThenStopped)
+TEST(Services, OnTheDefaultMachineTheServiceRunsOnceStarted)
 {
     zephra_test::MachineFixture f;
+    ServiceHandles h(SERVICE_START | SERVICE_QUERY_STATUS);
+    ASSERT_NE(h.service, nullptr);
+    ASSERT_TRUE(StartServiceA(h.service, 0, nullptr));
+    SERVICE_STATUS status{};
+    ASSERT_TRUE(QueryServiceStatus(h.service, &status));
+    EXPECT_EQ(status.dwCurrentState, SERVICE_RUNNING);
+}
+
+TEST(Services, StartPendingThenRunningThenStopped)
+{
+    machine::Scenario slow = machine::default_scenario();
+    slow.protocol_driver.service_start_pending_ms = 500;
+    zephra_test::MachineFixture f(slow);
     ServiceHandles h(SERVICE_START | SERVICE_QUERY_STATUS | SERVICE_STOP);
     ASSERT_NE(h.service, nullptr);
     ASSERT_TRUE(StartServiceA(h.service, 0, nullptr));

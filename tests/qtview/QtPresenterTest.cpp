@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <limits>
+#include <map>
 #include <set>
 
 #include <QApplication>
@@ -81,6 +82,51 @@ protected:
 BEGIN_MESSAGE_MAP(TrayOwner, CWnd)
     ON_MESSAGE(TrayOwner::kCallback, OnTrayNotify)
 END_MESSAGE_MAP()
+
+// The record of one of the owner's icons, with a picture and a tip, ready to be added.
+NOTIFYICONDATA TrayRecord(const TrayOwner& owner, UINT id, HICON icon, const char* tip)
+{
+    NOTIFYICONDATA nid;
+    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
+    nid.hWnd = owner.m_hWnd;
+    nid.uID = id;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = TrayOwner::kCallback;
+    nid.hIcon = icon;
+    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", tip);
+    return nid;
+}
+
+// Counts what reaches the widgets of one window: repaints and changes of their state.
+class WidgetTraffic final : public QObject {
+public:
+    explicit WidgetTraffic(QWidget* top) : m_top(top) { QApplication::instance()->installEventFilter(this); }
+    ~WidgetTraffic() override { QApplication::instance()->removeEventFilter(this); }
+    std::map<QWidget*, std::vector<QEvent::Type>> seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        static const std::set<QEvent::Type> counted{QEvent::Paint, QEvent::FontChange, QEvent::PaletteChange,
+                                                    QEvent::EnabledChange, QEvent::ToolTipChange, QEvent::LayoutRequest,
+                                                    QEvent::Move, QEvent::Resize, QEvent::StyleChange,
+                                                    QEvent::WindowTitleChange, QEvent::ShowToParent, QEvent::HideToParent};
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == m_top && counted.count(event->type()) != 0)
+            seen[widget].push_back(event->type());
+        return false;
+    }
+
+private:
+    QWidget* m_top;
+};
+
+void ForEachWindow(const fw::Window& window, const std::function<void(HWND)>& visit)
+{
+    visit(window.handle);
+    for (const fw::Window* child : window.children)
+        ForEachWindow(*child, visit);
+}
 
 class QtPresenterTest : public ::testing::Test {
 protected:
@@ -187,6 +233,36 @@ TEST_F(QtPresenterTest, WidgetsMirrorTheirControlsAndProgramChangesRaiseNoNotifi
     EXPECT_EQ(result, IDCANCEL);  // the close box cancels
     EXPECT_EQ(m_presenter.widget_of(m_sheet.m_first.m_hWnd), nullptr);
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());  // the sheet's widgets are gone
+}
+
+TEST_F(QtPresenterTest, OnlyWhatChangedReachesTheWidgets)
+{
+    RunSheet([&] {
+        QWidget* sheet = m_presenter.widget_of(m_sheet.m_hWnd);
+        ASSERT_NE(sheet, nullptr);
+        QCoreApplication::processEvents();
+        WidgetTraffic traffic(sheet);
+
+        // Told that every window changed when none did, the presenter leaves every widget be.
+        ForEachWindow(*fw::FromHandle(m_sheet.m_hWnd), [&](HWND h) { m_presenter.window_changed(h, fw::Change::Text); });
+        m_sheet.m_first.UpdateData(FALSE);
+        m_presenter.tick();
+        QCoreApplication::processEvents();
+        for (const auto& [widget, events] : traffic.seen)
+            ADD_FAILURE() << widget->metaObject()->className() << " got " << events.size() << " events, first " << events.front();
+
+        // One label's new text repaints it (and lets Qt fit its parent's layout), nothing else.
+        traffic.seen.clear();
+        m_sheet.m_first.SetDlgItemText(kStatus, "Now");
+        m_presenter.tick();
+        QCoreApplication::processEvents();
+        QLabel* status = Shown<QLabel>(kStatus);
+        EXPECT_EQ(status->text(), "Now");
+        EXPECT_NE(std::count(traffic.seen[status].begin(), traffic.seen[status].end(), QEvent::Paint), 0);
+        for (const auto& [widget, events] : traffic.seen)
+            for (QEvent::Type type : events)
+                EXPECT_TRUE(type == QEvent::Paint || type == QEvent::LayoutRequest) << widget->metaObject()->className() << " " << type;
+    });
 }
 
 TEST_F(QtPresenterTest, EachEditInALineEditRaisesOneChangeNotification)
@@ -340,14 +416,8 @@ TEST_F(QtPresenterTest, TrayIconMenuAndWaitCursorFollowTheProgram)
 {
     TrayOwner owner;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    NOTIFYICONDATA nid;
-    nid.cbSize = NOTIFYICONDATA_V1_SIZE;
-    nid.hWnd = owner.m_hWnd;
-    nid.uID = 7;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = TrayOwner::kCallback;
-    nid.hIcon = fw::IconHandleFor(4243, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)});
-    std::snprintf(nid.szTip, sizeof nid.szTip, "%s", "Connected");
+    NOTIFYICONDATA nid = TrayRecord(owner, 7, fw::IconHandleFor(4243, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)}),
+                                    "Connected");
     ASSERT_TRUE(Shell_NotifyIcon(NIM_ADD, &nid));
     const qtview::TrayView* tray = m_presenter.tray_view(owner.m_hWnd, 7);
     ASSERT_NE(tray, nullptr);
@@ -397,6 +467,56 @@ TEST_F(QtPresenterTest, TrayIconMenuAndWaitCursorFollowTheProgram)
 
     Shell_NotifyIcon(NIM_DELETE, &nid);
     EXPECT_EQ(m_presenter.tray_view(owner.m_hWnd, 7), nullptr);
+    owner.DestroyWindow();
+}
+
+TEST_F(QtPresenterTest, TheTrayIconIsHandedOnlyWhatChangedAndNothingWhileHidden)
+{
+    TrayOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    const HICON green = fw::IconHandleFor(4250, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFF00FF00u)});
+    const HICON red = fw::IconHandleFor(4251, fw::IconImage{16, 16, std::vector<std::uint32_t>(256, 0xFFFF0000u)});
+    NOTIFYICONDATA nid = TrayRecord(owner, 8, green, "-60 [dBm]");
+    ASSERT_TRUE(Shell_NotifyIcon(NIM_ADD, &nid));
+    const qtview::TrayView* tray = m_presenter.tray_view(owner.m_hWnd, 8);
+    ASSERT_NE(tray, nullptr);
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());  // offscreen: the icon stays hidden
+
+    // Hidden, the icon takes no picture and no tip however often the program changes them.
+    for (int dbm = -61; dbm > -70; --dbm) {
+        std::snprintf(nid.szTip, sizeof nid.szTip, "%d [dBm]", dbm);
+        nid.hIcon = dbm % 2 == 0 ? green : red;
+        Shell_NotifyIcon(NIM_MODIFY, &nid);
+    }
+    EXPECT_EQ(tray->icon_sets(), 0);
+    EXPECT_EQ(tray->tip_sets(), 0);
+    // Looked at, it shows the latest state.
+    EXPECT_EQ(tray->icon().toolTip(), "-69 [dBm]");
+    EXPECT_EQ(tray->icon().icon().pixmap(16, 16).toImage().pixel(3, 3), 0xFFFF0000u);
+    EXPECT_EQ(tray->icon_sets(), 1);
+    EXPECT_EQ(tray->tip_sets(), 1);
+
+    struct Step {
+        HICON icon;
+        const char* tip;
+        int icon_sets;
+        int tip_sets;
+    };
+    const Step steps[] = {
+        {red, "-69 [dBm]", 1, 1},     // the same again: nothing
+        {red, "-70 [dBm]", 1, 2},     // a new number: the tip alone
+        {green, "-70 [dBm]", 2, 2},   // a new picture: the picture alone
+        {red, " Disconnected ", 3, 3},
+    };
+    for (const Step& step : steps) {
+        nid.hIcon = step.icon;
+        std::snprintf(nid.szTip, sizeof nid.szTip, "%s", step.tip);
+        Shell_NotifyIcon(NIM_MODIFY, &nid);
+        EXPECT_EQ(tray->icon().toolTip(), step.tip);
+        EXPECT_EQ(tray->icon_sets(), step.icon_sets) << step.tip;
+        EXPECT_EQ(tray->tip_sets(), step.tip_sets) << step.tip;
+    }
+    Shell_NotifyIcon(NIM_DELETE, &nid);
     owner.DestroyWindow();
 }
 

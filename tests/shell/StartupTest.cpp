@@ -43,6 +43,22 @@ TEST(Startup, PicksTheLibraryByThePrimaryLanguageOnly)
     }
 }
 
+TEST(Startup, TheDriversServiceIsPolledOnlyWhileItIsStillStarting)
+{
+    const struct {
+        std::uint64_t start_pending_ms;
+        std::uint64_t start_takes_ms;
+    } rows[] = {{0, 0}, {1500, 2000}, {3000, 4000}};
+    for (const auto& row : rows) {
+        machine::Scenario scenario = machine::default_scenario();
+        scenario.protocol_driver.service_start_pending_ms = row.start_pending_ms;
+        ShellFixture f(scenario);
+        f.Start();
+        EXPECT_EQ(f.ui.now(), row.start_takes_ms) << row.start_pending_ms;
+        EXPECT_EQ(f.frame().m_pSheet->m_prtUtil.m_bBound, 1) << row.start_pending_ms;
+    }
+}
+
 TEST(Startup, MissingLibraryFallsBackToTheProgramsOwnResourcesSilently)
 {
     const std::filesystem::path empty = std::filesystem::temp_directory_path() / "zephra-no-languages";
