@@ -14,13 +14,23 @@ constexpr std::uint32_t kErrorFileNotFound = 2;
 constexpr std::uint32_t kErrorAlreadyExists = 183;
 constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
 constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
+// Results of a recorded open and of a recorded command: any value above the failure codes.
+constexpr std::uint32_t kRecordedOpen = 42;
+constexpr std::uint32_t kRecordedExec = 33;
+
+std::string WindowsDirectoryName(const std::string& os)
+{
+    return os == "2000" || os == "nt4" ? "WINNT" : "WINDOWS";
+}
 }  // namespace
 
 Machine::Machine(const Scenario& scenario, Clock& clock)
     : m_scenario(scenario), m_clock(clock), m_faults(scenario.faults), m_adapter_present(scenario.adapter_present),
       m_service(clock, m_faults, scenario.protocol_driver.installed, scenario.protocol_driver.service_running_at_start,
                 scenario.protocol_driver.service_start_pending_ms),
-      m_driver(m_faults, std::make_unique<ZeroAdapter>())
+      m_driver(m_faults, std::make_unique<ZeroAdapter>()),
+      m_drive(MakeTemporaryDriveFolder(), true, WindowsDirectoryName(scenario.os), scenario.driver_file_time,
+              ProgramFolder())
 {
     // A scenario without a radio world keeps the zero-answering adapter (driver tests).
     if (!scenario.wireless.empty())
@@ -198,6 +208,28 @@ std::vector<IpAdapter> Machine::ip_adapters()
         if (!a.wireless || m_adapter_present)
             result.push_back(a);
     return result;
+}
+
+}  // namespace machine
+
+namespace machine {
+
+std::string Machine::host_path(const std::string& windows_path)
+{
+    auto path = m_drive.host_path(windows_path);
+    return path ? path->string() : std::string();
+}
+
+ShellAnswer Machine::shell(const ShellRequest& request)
+{
+    m_shell_log.push_back(request);
+    const ShellConfig& config = m_scenario.shell;
+    const std::uint32_t error = request.call == ShellCall::Open ? config.open_error : config.exec_error;
+    if (error != 0)
+        return {error, false, {}};
+    if (config.mode == "record")
+        return {request.call == ShellCall::Open ? kRecordedOpen : kRecordedExec, false, {}};
+    return {0, true, config.opener};
 }
 
 }  // namespace machine
