@@ -5,6 +5,7 @@
 #include "driver/PrtUtil.h"
 #include "framework/CPropertySheet.h"
 #include "pages/PageConnection.h"
+#include "pages/PageVersion.h"
 
 // Sent by another program that found the sheet by its title: every page refreshes.
 constexpr UINT WM_REFRESH_ALL = WM_USER + 102;
@@ -20,7 +21,7 @@ public:
     CPropertyPage m_pageWireless;
     CPropertyPage m_pageAdvanced;
     CPropertyPage m_pageDiagnostics;
-    CPropertyPage m_pageVersion;
+    CPageVersion m_pageVersion;
     CPrtUtil m_prtUtil;
     BYTE m_bInModal = 0;
 
