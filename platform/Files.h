@@ -11,12 +11,6 @@ constexpr DWORD MAX_PATH = 260;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x00000010;
 constexpr DWORD FILE_ATTRIBUTE_ARCHIVE = 0x00000020;
 
-// 100-nanosecond intervals since January 1, 1601.
-struct FILETIME {
-    DWORD dwLowDateTime = 0;
-    DWORD dwHighDateTime = 0;
-};
-
 struct SYSTEMTIME {
     WORD wYear = 0;
     WORD wMonth = 0;

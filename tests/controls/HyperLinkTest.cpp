@@ -12,6 +12,7 @@
 #include "framework/Input.h"
 #include "framework/MessageLoop.h"
 #include "framework/ResourceModule.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -66,6 +67,15 @@ public:
     }
 };
 
+// Writes the default value of a key under HKEY_CLASSES_ROOT.
+void SetClassesDefault(const char* path, const std::string& value)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+}
+
 class HyperLinkTest : public ::testing::Test {
 protected:
     explicit HyperLinkTest(std::uint32_t open_error = 0) : ui(Scenario(open_error))
@@ -78,6 +88,9 @@ protected:
     {
         machine::Scenario s = machine::default_scenario();
         s.shell.open_error = open_error;
+        // A failing shell comes with a registry that knows no ".htm" files.
+        if (open_error != 0)
+            s.registry = nlohmann::json::object();
         return s;
     }
 
@@ -213,5 +226,46 @@ INSTANTIATE_TEST_SUITE_P(Codes, ShellFailure,
                                            std::pair<UINT, const char*>{SE_ERR_DLLNOTFOUND,
                                                "The specified dynamic-link library was not found."},
                                            std::pair<UINT, const char*>{17, "Unknown Error (17) occurred."}));
+
+struct FallbackRow {
+    const char* registered;
+    std::vector<std::string> arguments;  // what the command runs with
+};
+
+TEST_F(FailingShell, TheRegisteredHtmCommandRunsWithTheTargetInPlaceOfItsPlaceholder)
+{
+    const FallbackRow rows[] = {
+        {"\"C:\\Program Files\\Web\\browser.exe\" -nohome \"%1\"", {"C:\\Program Files\\Web\\browser.exe", "-nohome", kTarget}},
+        {"browser.exe %1 -new", {"browser.exe", kTarget}},
+        {"browser.exe -nohome", {"browser.exe", "-nohome", kTarget}},
+    };
+    SetClassesDefault(".htm", "webfile");
+    Open();
+    for (const FallbackRow& row : rows) {
+        ui.run([&] { SetClassesDefault("webfile\\shell\\open\\command", row.registered); });
+        const std::size_t before = ui.machine().shell_log().size();
+        ui.click(link);
+        ASSERT_EQ(ui.machine().shell_log().size(), before + 2) << row.registered;
+        const ShellRequest& ran = ui.machine().shell_log().back();
+        EXPECT_EQ(ran.call, ShellCall::Exec);
+        EXPECT_EQ(ran.arguments, row.arguments) << row.registered;
+        EXPECT_FALSE(ui.message_box_open());
+    }
+    EXPECT_TRUE(dialog.m_link.m_bFollowed);
+}
+
+TEST_F(FailingShell, ACommandAndTargetLongerThanTheCommandBufferAreRefusedWithTheMessage)
+{
+    SetClassesDefault(".htm", "webfile");
+    SetClassesDefault("webfile\\shell\\open\\command", "browser.exe " + std::string(250, 'o') + " %1");
+    dialog.m_link.m_strTarget = "http://long.example/" + std::string(270, 'x');
+    Open();
+    ui.click(link);
+    ASSERT_TRUE(ui.message_box_open());
+    EXPECT_EQ(ui.message_box().text, "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
+    ui.answer(IDOK);
+    for (const ShellRequest& r : ui.machine().shell_log())
+        EXPECT_EQ(r.call, ShellCall::Open) << "nothing is run";
+}
 
 }  // namespace
