@@ -1,6 +1,7 @@
 #include "framework/Icon.h"
 
 #include <deque>
+#include <list>
 
 #include "framework/Presenter.h"
 
@@ -14,15 +15,35 @@ std::deque<IconData>& Icons()
     return icons;
 }
 
-struct CursorData {
-    int resource_id = 0;
-};
-std::deque<CursorData>& Cursors()
+// A list, so that destroying a copy leaves every other handle where it is.
+std::list<CursorData>& Cursors()
 {
-    static std::deque<CursorData> cursors;
+    static std::list<CursorData> cursors;
     return cursors;
 }
+
+HCURSOR HandleOf(CursorData& cursor) { return reinterpret_cast<HCURSOR>(&cursor); }
+
+CursorData* FindCursor(HCURSOR handle)
+{
+    for (CursorData& c : Cursors())
+        if (HandleOf(c) == handle)
+            return &c;
+    return nullptr;
+}
+
+HCURSOR SharedCursor(const CursorData& wanted)
+{
+    for (CursorData& c : Cursors())
+        if (!c.copy && c.standard == wanted.standard && c.resource_id == wanted.resource_id &&
+            c.image.image.pixels == wanted.image.image.pixels)
+            return HandleOf(c);
+    Cursors().push_back(wanted);
+    return HandleOf(Cursors().back());
+}
 }  // namespace
+
+const CursorData* CursorOf(HCURSOR cursor) { return FindCursor(cursor); }
 
 HICON IconHandleFor(int resource_id, const IconImage& image)
 {
@@ -54,22 +75,54 @@ HICON LoadIcon(HINSTANCE module, LPCSTR name)
     return image ? fw::IconHandleFor(id, *image) : nullptr;
 }
 
-HICON CopyIcon(HICON icon) { return fw::IconOf(icon) ? icon : nullptr; }
+HICON CopyIcon(HICON icon)
+{
+    if (fw::IconOf(icon))
+        return icon;
+    const fw::CursorData* cursor = fw::FindCursor(reinterpret_cast<HCURSOR>(icon));
+    if (cursor == nullptr)
+        return nullptr;
+    fw::CursorData copy = *cursor;
+    copy.copy = true;
+    fw::Cursors().push_back(copy);
+    return reinterpret_cast<HICON>(fw::HandleOf(fw::Cursors().back()));
+}
 
 // Icons are shared by picture, so nothing is released.
-BOOL DestroyIcon(HICON icon) { return fw::IconOf(icon) ? TRUE : FALSE; }
+BOOL DestroyIcon(HICON icon)
+{
+    if (fw::IconOf(icon))
+        return TRUE;
+    return DestroyCursor(reinterpret_cast<HCURSOR>(icon));
+}
 
 HCURSOR LoadCursor(HINSTANCE module, LPCSTR name)
 {
-    // Resource modules carry no cursors; only the platform's standard cursors exist.
-    if (module != nullptr || !IS_INTRESOURCE(name))
+    if (!IS_INTRESOURCE(name))
         return nullptr;
-    const int id = static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
-    for (fw::CursorData& c : fw::Cursors())
-        if (c.resource_id == id)
-            return reinterpret_cast<HCURSOR>(&c);
-    fw::Cursors().push_back(fw::CursorData{id});
-    return reinterpret_cast<HCURSOR>(&fw::Cursors().back());
+    fw::CursorData wanted;
+    wanted.resource_id = static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
+    if (module != nullptr) {
+        const fw::CursorImage* image = fw::ModuleFromHandle(module)->find_cursor(wanted.resource_id);
+        if (image == nullptr)
+            return nullptr;
+        wanted.standard = false;
+        wanted.image = *image;
+    }
+    return fw::SharedCursor(wanted);
+}
+
+// Only copies are released; loaded cursors are shared.
+BOOL DestroyCursor(HCURSOR cursor)
+{
+    auto& cursors = fw::Cursors();
+    for (auto it = cursors.begin(); it != cursors.end(); ++it)
+        if (fw::HandleOf(*it) == cursor) {
+            if (it->copy)
+                cursors.erase(it);
+            return TRUE;
+        }
+    return FALSE;
 }
 
 HCURSOR SetCursor(HCURSOR cursor)

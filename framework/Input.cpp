@@ -77,6 +77,31 @@ bool MouseMove(HWND window, POINT point)
     return true;
 }
 
+namespace {
+bool LeftButton(HWND window, UINT message, POINT point)
+{
+    Window* w = FromHandle(window);
+    if (w == nullptr)
+        return false;
+    Window* to = FromHandle(GetCapture());
+    if (to == nullptr) {
+        to = MouseTarget(Accepting(window));
+        if (to == nullptr)
+            return false;
+        SendMessage(to->handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(to->handle), MAKELONG(static_cast<WORD>(HTCLIENT), static_cast<WORD>(message)));
+    }
+    const CRect from = w->screen_rect();
+    const CRect into = to->screen_rect();
+    const POINT at{point.x + from.left - into.left, point.y + from.top - into.top};
+    if (FromHandle(to->handle) != nullptr)
+        Deliver(to->handle, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, PointParam(at));
+    return true;
+}
+}  // namespace
+
+bool LeftButtonDown(HWND window, POINT point) { return LeftButton(window, WM_LBUTTONDOWN, point); }
+bool LeftButtonUp(HWND window, POINT point) { return LeftButton(window, WM_LBUTTONUP, point); }
+
 bool Focus(HWND window)
 {
     if (Accepting(window) == nullptr)

@@ -14,6 +14,10 @@ bool DoubleClick(HWND window);
 bool RightClick(HWND window);
 // `point` in the window's client coordinates; the mouse goes to the capturing window if any.
 bool MouseMove(HWND window, POINT point);
+// The left button pressed or released alone, at `point` in the window's client coordinates;
+// while a window holds the capture it gets the message, at the same place on the screen.
+bool LeftButtonDown(HWND window, POINT point);
+bool LeftButtonUp(HWND window, POINT point);
 bool Focus(HWND window);
 // Types each character into an edit (or a drop-down combo box's field) that has the focus.
 bool TypeText(HWND window, std::string_view text);

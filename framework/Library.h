@@ -1,6 +1,6 @@
 #pragma once
 // Resource-only modules (the language libraries), loaded by bare file name from the
-// program's directory. A failed load returns null and leaves the reason for GetLastError():
+// program's directory, or by full path from the machine's drive ("C:\WINDOWS\winhlp32.exe"). A failed load returns null and leaves the reason for GetLastError():
 // the platform's codes for a missing module (126) and for a file that is not a readable
 // resource module (193).
 

@@ -11,6 +11,7 @@
 
 #include "framework/ResourceModule.h"
 #include "framework/ResourceReader.h"
+#include "platform/Files.h"
 #include "platform/Kernel.h"
 
 namespace fw {
@@ -77,7 +78,9 @@ HMODULE LoadLibraryA(LPCSTR file_name)
     using namespace fw;
     if (!file_name || !*file_name)
         return Fail(kLibraryNotFound);
-    auto path = FindModuleFile(file_name);
+    // A full path on the machine's drive names the real file behind it.
+    const std::string on_drive = platform::HostPath(file_name);
+    auto path = FindModuleFile(on_drive.empty() ? std::string(file_name) : on_drive);
     if (!path)
         return Fail(kLibraryNotFound, std::string(file_name) + ": no such module");
     std::error_code ec;

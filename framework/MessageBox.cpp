@@ -24,6 +24,3 @@ int AfxMessageBox(UINT promptId, UINT type, UINT helpId)
     text.LoadString(promptId);
     return AfxMessageBox(text, type, helpId);
 }
-
-// There is no speaker to sound; the beep is accepted.
-BOOL MessageBeep(UINT) { return TRUE; }

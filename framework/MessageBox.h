@@ -20,8 +20,6 @@ int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
 // The text of string resource `promptId` from the current resource module.
 int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = static_cast<UINT>(-1));
 
-BOOL MessageBeep(UINT type);
-
 namespace fw {
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT type);

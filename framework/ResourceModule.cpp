@@ -19,6 +19,7 @@ const ResourceModule* g_resources = nullptr;
 const DialogTemplate* ResourceModule::find_dialog(int id) const { return find_in(dialogs, id); }
 const IconImage* ResourceModule::find_icon(int id) const { return find_in(icons, id); }
 const MenuTemplate* ResourceModule::find_menu(int id) const { return find_in(menus, id); }
+const CursorImage* ResourceModule::find_cursor(int id) const { return find_in(cursors, id); }
 
 std::optional<std::string> ResourceModule::find_string(UINT id) const
 {

@@ -43,6 +43,13 @@ struct IconImage {
     std::vector<std::uint32_t> pixels;
 };
 
+// A cursor's picture and the pixel that points (its hot spot).
+struct CursorImage {
+    IconImage image;
+    int hotspot_x = 0;
+    int hotspot_y = 0;
+};
+
 struct MenuItem {
     std::string text;
     UINT command = 0;              // 0 for a pop-up
@@ -61,11 +68,13 @@ public:
     std::map<UINT, std::string> strings;
     std::map<int, IconImage> icons;
     std::map<int, MenuTemplate> menus;
+    std::map<int, CursorImage> cursors;
 
     const DialogTemplate* find_dialog(int id) const;
     std::optional<std::string> find_string(UINT id) const;
     const IconImage* find_icon(int id) const;
     const MenuTemplate* find_menu(int id) const;
+    const CursorImage* find_cursor(int id) const;
 };
 
 // A module handle is the address of its ResourceModule.

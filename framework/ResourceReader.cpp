@@ -292,6 +292,22 @@ IconImage ReadIcon(const Json& source, const std::string& where, Palette palette
     return icon;
 }
 
+CursorImage ReadCursor(const Json& source, const std::string& where, const Palette& palette)
+{
+    RequireObject(source, where);
+    CheckKeys(source, where, {"palette", "rows", "hotspot"});
+    Json picture = source;
+    picture.erase("hotspot");
+    CursorImage cursor;
+    cursor.image = ReadIcon(picture, where, palette);
+    const Json& hotspot = Require(source, "hotspot", where);
+    if (!hotspot.is_array() || hotspot.size() != 2)
+        Fail(FieldOf(where, "hotspot"), "expected [x, y]");
+    cursor.hotspot_x = static_cast<int>(ReadInteger(hotspot[0], FieldOf(where, "hotspot"), 0, cursor.image.width - 1));
+    cursor.hotspot_y = static_cast<int>(ReadInteger(hotspot[1], FieldOf(where, "hotspot"), 0, cursor.image.height - 1));
+    return cursor;
+}
+
 MenuItem ReadMenuItem(const Json& source, const std::string& where)
 {
     RequireObject(source, where);
@@ -332,7 +348,7 @@ MenuTemplate ReadMenu(int id, const Json& source, const std::string& where)
 void ReadModule(const Json& source, ResourceModule& module)
 {
     RequireObject(source, "module");
-    CheckKeys(source, "module", {"dialogs", "strings", "palette", "icons", "menus"});
+    CheckKeys(source, "module", {"dialogs", "strings", "palette", "icons", "cursors", "menus"});
     if (source.contains("strings")) {
         for (const auto& entry : RequireObject(source["strings"], "strings").items()) {
             std::string where = "string " + entry.key();
@@ -353,6 +369,12 @@ void ReadModule(const Json& source, ResourceModule& module)
         for (const auto& entry : RequireObject(source["icons"], "icons").items()) {
             std::string where = "icon " + entry.key();
             module.icons[ReadId(entry.key(), where)] = ReadIcon(entry.value(), where, palette);
+        }
+    }
+    if (source.contains("cursors")) {
+        for (const auto& entry : RequireObject(source["cursors"], "cursors").items()) {
+            std::string where = "cursor " + entry.key();
+            module.cursors[ReadId(entry.key(), where)] = ReadCursor(entry.value(), where, palette);
         }
     }
     if (source.contains("menus")) {

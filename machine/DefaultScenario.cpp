@@ -54,4 +54,10 @@ Scenario default_scenario()
     return s;
 }
 
+Scenario with_recording_shell(Scenario scenario)
+{
+    scenario.shell.mode = "record";
+    return scenario;
+}
+
 }  // namespace machine

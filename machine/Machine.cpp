@@ -15,6 +15,14 @@ constexpr std::uint32_t kErrorFileNotFound = 2;
 constexpr std::uint32_t kErrorAlreadyExists = 183;
 constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
 constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
+// Results of a recorded open and of a recorded command: any value above the failure codes.
+constexpr std::uint32_t kRecordedOpen = 42;
+constexpr std::uint32_t kRecordedExec = 33;
+
+std::string WindowsDirectoryName(const std::string& os)
+{
+    return os == "2000" || os == "nt4" ? "WINNT" : "WINDOWS";
+}
 }  // namespace
 
 Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& storage)
@@ -22,6 +30,8 @@ Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& s
       m_service(clock, m_faults, scenario.protocol_driver.installed, scenario.protocol_driver.service_running_at_start,
                 scenario.protocol_driver.service_start_pending_ms),
       m_driver(m_faults, std::make_unique<ZeroAdapter>()),
+      m_drive(MakeTemporaryDriveFolder(), true, WindowsDirectoryName(scenario.os), scenario.driver_file_time,
+              ProgramFolder()),
       m_registry(initial_registry(scenario), scenario.limited_user,
                  storage.directory.empty() ? nullptr : std::make_unique<HiveStore>(storage.directory), storage.fresh)
 {
@@ -225,6 +235,24 @@ std::vector<IpAdapter> Machine::ip_adapters()
 }  // namespace machine
 
 namespace machine {
+
+std::string Machine::host_path(const std::string& windows_path)
+{
+    auto path = m_drive.host_path(windows_path);
+    return path ? path->string() : std::string();
+}
+
+ShellAnswer Machine::shell(const ShellRequest& request)
+{
+    m_shell_log.push_back(request);
+    const ShellConfig& config = m_scenario.shell;
+    const std::uint32_t error = request.call == ShellCall::Open ? config.open_error : config.exec_error;
+    if (error != 0)
+        return {error, false, {}};
+    if (config.mode == "record")
+        return {request.call == ShellCall::Open ? kRecordedOpen : kRecordedExec, false, {}};
+    return {0, true, config.opener};
+}
 
 RegistryKeyResult Machine::registry_open_key(RegistryRoot root, const std::string& path, bool write)
 {

@@ -11,6 +11,7 @@
 #include "machine/MachinePort.h"
 #include "machine/ProtocolDriver.h"
 #include "machine/Scenario.h"
+#include "machine/SystemDrive.h"
 #include "machine/registry/MachineRegistry.h"
 
 namespace machine {
@@ -76,6 +77,16 @@ public:
     std::uint32_t ip_helper_error(IpCall call, bool sizing) override;
     std::vector<IpAdapter> ip_adapters() override;
     NetworkParams network_params() override { return m_scenario.network; }
+    std::string windows_directory() override { return m_drive.windows_directory(); }
+    std::string host_path(const std::string& windows_path) override;
+    ShellAnswer shell(const ShellRequest& request) override;
+    void message_beep(std::uint32_t type) override { m_beeps.push_back(type); }
+
+    const SystemDrive& drive() const { return m_drive; }
+    // Every shell request, in order, whatever the machine answered.
+    const std::vector<ShellRequest>& shell_log() const { return m_shell_log; }
+    // The sound types of every message beep, in order.
+    const std::vector<std::uint32_t>& beeps() const { return m_beeps; }
 
     RegistryKeyResult registry_open_key(RegistryRoot root, const std::string& path, bool write) override;
     RegistryKeyResult registry_create_key(RegistryRoot root, const std::string& path, bool write) override;
@@ -104,6 +115,9 @@ private:
     int m_allocations = 0;
     DriverService m_service;
     ProtocolDriver m_driver;
+    SystemDrive m_drive;
+    std::vector<ShellRequest> m_shell_log;
+    std::vector<std::uint32_t> m_beeps;
     MachineRegistry m_registry;
 };
 

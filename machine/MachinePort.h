@@ -47,6 +47,13 @@ public:
     virtual std::vector<IpAdapter> ip_adapters() = 0;
     virtual NetworkParams network_params() = 0;
 
+    // The Windows directory as the system names it ("C:\WINDOWS").
+    virtual std::string windows_directory() = 0;
+    // The real file or folder behind a Windows path on the machine's drive; "" for none.
+    virtual std::string host_path(const std::string& windows_path) = 0;
+    // Opening a target or running a command: the machine records it and decides the result.
+    virtual ShellAnswer shell(const ShellRequest& request) = 0;
+    virtual void message_beep(std::uint32_t type) = 0;
     // The registry. A key is named by its root and its path below it ("" for the root);
     // `write` asks for the right to change it. Each returns a registry result code.
     virtual RegistryKeyResult registry_open_key(RegistryRoot root, const std::string& path, bool write) = 0;

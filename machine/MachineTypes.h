@@ -89,4 +89,24 @@ struct LoggedRequest {
     bool succeeded = false;
 };
 
+// A request to the shell: opening a target, or running a command line split into arguments.
+enum class ShellCall { Open, Exec };
+
+struct ShellRequest {
+    ShellCall call = ShellCall::Open;
+    std::string verb;                    // Open only
+    std::string target;                  // the target opened, or the whole command line
+    std::vector<std::string> arguments;  // Exec only: the command line split, program first
+
+    bool operator==(const ShellRequest&) const = default;
+};
+
+// What the machine makes of a shell request: the platform's result code, or run it on the
+// desktop (the opener names the program that opens targets there).
+struct ShellAnswer {
+    std::uint32_t code = 0;
+    bool on_desktop = false;
+    std::string opener;
+};
+
 }  // namespace machine

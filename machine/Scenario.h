@@ -21,6 +21,16 @@ struct ProtocolDriverConfig {
     std::uint64_t service_start_pending_ms = 0;
 };
 
+// What the shell does with links and commands.
+struct ShellConfig {
+    std::string mode = "desktop";     // "desktop": really opened and run; "record": only recorded
+    std::string opener = "xdg-open";  // the desktop's program that opens a target
+    std::uint32_t open_error = 0;     // every open fails with this code (31: no association)
+    std::uint32_t exec_error = 0;     // every command fails with this code (2: file not found)
+
+    bool operator==(const ShellConfig&) const = default;
+};
+
 struct Scenario {
     std::string os = "xp";  // "98", "me", "2000", "xp", "nt4", "nt5.2"
     std::string computer_name = "ZEPHRA-PC";  // empty: the host's own name
@@ -30,6 +40,9 @@ struct Scenario {
     NetworkParams network;
     ProtocolDriverConfig protocol_driver;
     bool adapter_present = true;
+    // Last-write time of the miniport driver's file, local "YYYY-MM-DD HH:MM:SS"; empty: no file.
+    std::string driver_file_time = "2003-05-30 10:12:00";
+    ShellConfig shell;
     Faults faults;
     nlohmann::json wireless = nlohmann::json::object();  // read by the adapter model
     // Registry keys and values beyond the driver keys, by key path (see machine/README.md).
@@ -44,6 +57,9 @@ struct Scenario {
 std::optional<OsVersion> os_version_named(const std::string& name);
 
 Scenario default_scenario();
+// The same machine with a shell that only records what it is asked, for tests: they never
+// start a browser or a program.
+Scenario with_recording_shell(Scenario scenario);
 
 struct ScenarioLoad {
     std::optional<Scenario> scenario;

@@ -208,11 +208,22 @@ void read_faults(const json& v, const std::string& path, Faults& f)
     r.read_number("network_params_error", f.network_params_error);
 }
 
+void read_shell(const json& v, const std::string& path, ShellConfig& shell)
+{
+    ObjectReader r(v, path, {"mode", "opener", "open_error", "exec_error"});
+    r.read("mode", shell.mode);
+    if (shell.mode != "desktop" && shell.mode != "record")
+        ObjectReader::fail(r.field("mode"), "unknown mode \"" + shell.mode + "\" (desktop, record)");
+    r.read("opener", shell.opener);
+    r.read_number("open_error", shell.open_error);
+    r.read_number("exec_error", shell.exec_error);
+}
+
 Scenario read_scenario(const json& root)
 {
     ObjectReader r(root, "", {"os", "computer_name", "default_language", "class_devices", "ip_adapters",
                               "network", "protocol_driver", "adapter_present", "faults", "wireless", "registry",
-                              "limited_user"});
+                              "limited_user", "driver_file_time", "shell"});
     Scenario s = default_scenario();
     r.read("os", s.os);
     if (!os_version_named(s.os))
@@ -234,6 +245,9 @@ Scenario read_scenario(const json& root)
         pr.read_number("service_start_pending_ms", s.protocol_driver.service_start_pending_ms);
     }
     r.read("adapter_present", s.adapter_present);
+    r.read("driver_file_time", s.driver_file_time);
+    if (auto* v = r.find("shell"))
+        read_shell(*v, "shell", s.shell);
     if (auto* v = r.find("faults"))
         read_faults(*v, "faults", s.faults);
     if (auto* v = r.find("wireless")) {
@@ -310,6 +324,9 @@ json scenario_to_json(const Scenario& s)
                              {"service_running_at_start", s.protocol_driver.service_running_at_start},
                              {"service_start_pending_ms", s.protocol_driver.service_start_pending_ms}}},
         {"adapter_present", s.adapter_present},
+        {"driver_file_time", s.driver_file_time},
+        {"shell", {{"mode", s.shell.mode}, {"opener", s.shell.opener}, {"open_error", s.shell.open_error},
+                   {"exec_error", s.shell.exec_error}}},
         {"faults", {{"device_open_fails", f.device_open_fails}, {"device_open_leaves_183", f.device_open_leaves_183},
                     {"allocations_before_failure", f.allocations_before_failure},
                     {"service_missing", f.service_missing}, {"service_start_fails", f.service_start_fails},

@@ -47,3 +47,7 @@ BOOL GetVersionExA(LPOSVERSIONINFOA versionInfo);
 LANGID GetSystemDefaultLangID();
 constexpr DWORD MAX_COMPUTERNAME_LENGTH = 15;
 BOOL GetComputerNameA(LPSTR buffer, LPDWORD size);
+
+// The machine's Windows directory ("C:\WINDOWS"): its length, or the size needed (with the
+// terminating zero) when `size` is too small.
+UINT GetWindowsDirectoryA(LPSTR buffer, UINT size);

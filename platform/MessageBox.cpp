@@ -1,5 +1,8 @@
 #include "platform/MessageBox.h"
 
+#include "machine/MachinePort.h"
+#include "platform/CurrentMachine.h"
+
 namespace platform {
 
 namespace {
@@ -36,4 +39,10 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     if (platform::g_capture)
         return platform::g_capture->record(text, caption, type);
     return IDOK;
+}
+
+BOOL MessageBeep(UINT type)
+{
+    platform::CurrentMachine().message_beep(type);
+    return TRUE;
 }

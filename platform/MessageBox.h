@@ -21,6 +21,8 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// Plays the sound of a message-box type (MB_ICONEXCLAMATION, ...); the machine records it.
+BOOL MessageBeep(UINT type);
 
 namespace platform {
 

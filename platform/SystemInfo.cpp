@@ -43,3 +43,13 @@ BOOL GetComputerNameA(LPSTR buffer, LPDWORD size)
     *size = needed - 1;
     return TRUE;
 }
+
+UINT GetWindowsDirectoryA(LPSTR buffer, UINT size)
+{
+    const std::string directory = platform::CurrentMachine().windows_directory();
+    const auto length = static_cast<UINT>(directory.size());
+    if (buffer == nullptr || size <= length)
+        return length + 1;
+    std::memcpy(buffer, directory.c_str(), length + 1);
+    return length;
+}

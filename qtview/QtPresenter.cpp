@@ -7,16 +7,19 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "framework/Icon.h"
 #include "framework/MessageBox.h"
 #include "framework/MessageLoop.h"
 #include "platform/Time.h"
 #include "qtview/DialogMetrics.h"
+#include "qtview/Images.h"
 
 namespace qtview {
 
@@ -32,6 +35,23 @@ const fw::Window* TabControlOf(const fw::Window& sheet)
         if (child->kind == fw::WindowKind::TabControl)
             return child;
     return nullptr;
+}
+
+// Widens a rectangle to `text`, on the side its alignment leaves free, and heightens it.
+QRect WholeText(QRect shown, QSize text, DWORD style)
+{
+    const int grow = text.width() - shown.width();
+    if (grow > 0) {
+        const DWORD alignment = style & (SS_CENTER | SS_RIGHT);
+        if (alignment == SS_RIGHT)
+            shown.setLeft(shown.left() - grow);
+        else if (alignment == SS_CENTER)
+            shown.adjust(-grow / 2, 0, grow - grow / 2, 0);
+        else
+            shown.setRight(shown.right() + grow);
+    }
+    shown.setHeight(std::max(shown.height(), text.height()));
+    return shown;
 }
 
 QMessageBox::Icon IconOfBox(UINT type)
@@ -158,8 +178,16 @@ void QtPresenter::foreground_changed(HWND window)
     }
 }
 
-void QtPresenter::cursor_changed(fw::CursorKind cursor, HCURSOR)
+void QtPresenter::cursor_changed(fw::CursorKind cursor, HCURSOR custom)
 {
+    // A window's own cursor (a link's hand) is shown over the widget under the pointer, and
+    // there only: the widget keeps it, and leaving the widget shows the others' cursor again.
+    if (const fw::CursorData* data = fw::CursorOf(custom); data != nullptr && !data->standard) {
+        if (QWidget* under = QApplication::widgetAt(QCursor::pos())) {
+            const QPixmap picture = QPixmap::fromImage(ToImage(data->image.image));
+            under->setCursor(QCursor(picture, data->image.hotspot_x, data->image.hotspot_y));
+        }
+    }
     const bool wait = cursor == fw::CursorKind::Wait;
     if (wait == m_wait_cursor)
         return;
@@ -261,6 +289,9 @@ void QtPresenter::place(const fw::Window& window, WindowView& view)
     // A combo box's template height includes its dropped-down list.
     if (qobject_cast<QComboBox*>(widget) != nullptr)
         shown.setHeight(widget->sizeHint().height());
+    // A link is sized to its text in the program's metrics; it is shown whole in Qt's.
+    if (qobject_cast<QLabel*>(widget) != nullptr && (window.style & SS_NOTIFY))
+        shown = WholeText(shown, widget->sizeHint(), window.style);
     widget->setGeometry(shown);
 }
 

@@ -22,6 +22,7 @@
 #include "qtview/DialogMetrics.h"
 #include "qtview/Images.h"
 #include "qtview/RasterWidget.h"
+#include "qtview/StaticInput.h"
 #include "qtview/TopLevelWidget.h"
 
 namespace qtview {
@@ -204,7 +205,11 @@ void WindowView::connect_input(const fw::Window& window)
 {
     HWND h = m_handle;
     InputQueue& inputs = m_inputs;
-    if (auto* button = qobject_cast<QAbstractButton*>(m_widget.data())) {
+    if (window.kind == fw::WindowKind::Static && (window.style & SS_NOTIFY)) {
+        if (window.style & WS_TABSTOP)
+            m_widget->setFocusPolicy(Qt::StrongFocus);
+        m_widget->installEventFilter(new StaticInput(h, inputs, m_widget));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget.data())) {
         QObject::connect(button, &QAbstractButton::clicked, [h, &inputs] { inputs.push([h] { fw::input::Click(h); }); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(m_widget.data())) {
         QObject::connect(edit, &QLineEdit::textEdited, [h, &inputs](const QString& text) {
@@ -302,7 +307,8 @@ void WindowView::update_label(QLabel& label, const fw::Window& window)
     const Qt::Alignment alignment = StaticAlignment(window.style);
     if (label.alignment() != alignment)
         label.setAlignment(alignment);
-    const bool wrap = (window.style & 0x3) != SS_RIGHT && (window.style & SS_CENTERIMAGE) == 0;
+    // A link is one line, whatever its width.
+    const bool wrap = (window.style & 0x3) != SS_RIGHT && (window.style & (SS_CENTERIMAGE | SS_NOTIFY)) == 0;
     if (label.wordWrap() != wrap)
         label.setWordWrap(wrap);
     const int frame = (window.style & SS_SUNKEN) ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame;

@@ -6,6 +6,7 @@
 #include "framework/CPropertySheet.h"
 #include "pages/PageConnection.h"
 #include "pages/PageDiagnostics.h"
+#include "pages/PageVersion.h"
 
 // Sent by another program that found the sheet by its title: every page refreshes.
 constexpr UINT WM_REFRESH_ALL = WM_USER + 102;
@@ -21,7 +22,7 @@ public:
     CPropertyPage m_pageWireless;
     CPropertyPage m_pageAdvanced;
     CPageDiagnostics m_pageDiagnostics;
-    CPropertyPage m_pageVersion;
+    CPageVersion m_pageVersion;
     CPrtUtil m_prtUtil;
     BYTE m_bInModal = 0;
 

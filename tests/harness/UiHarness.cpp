@@ -22,7 +22,8 @@ constexpr auto kTurnTimeout = std::chrono::seconds(30);
 fw::Window* W(HWND handle) { return fw::FromHandle(handle); }
 }  // namespace
 
-UiHarness::UiHarness(const machine::Scenario& scenario) : m_machine(scenario, m_clock), m_scope(m_machine)
+UiHarness::UiHarness(const machine::Scenario& scenario)
+    : m_machine(machine::with_recording_shell(scenario), m_clock), m_scope(m_machine)
 {
     fw::MessageLoop::instance().reset();
     fw::ResetTrayIcons();
@@ -258,10 +259,11 @@ UINT UiHarness::popup_menu(const fw::PopupMenuRequest& request)
     return choice;
 }
 
-void UiHarness::cursor_changed(fw::CursorKind cursor, HCURSOR)
+void UiHarness::cursor_changed(fw::CursorKind cursor, HCURSOR custom)
 {
     if (cursor == fw::CursorKind::Wait)
         ++m_wait_shows;
+    m_cursor = cursor == fw::CursorKind::Custom ? custom : nullptr;
 }
 
 HWND UiHarness::find_window(const std::string& title) const { return FindWindow(nullptr, title.c_str()); }

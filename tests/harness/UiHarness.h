@@ -39,6 +39,7 @@ struct ListRowView {
 
 class UiHarness final : public fw::Presenter {
 public:
+    // The machine's shell only records what it opens and runs (with the scenario's errors).
     explicit UiHarness(const machine::Scenario& scenario = machine::default_scenario());
     ~UiHarness() override;
     UiHarness(const UiHarness&) = delete;
@@ -114,6 +115,8 @@ public:
     int wait_cursor_depth() const;
     // How often the wait cursor was shown since the start.
     int wait_cursor_shows() const { return m_wait_shows; }
+    // The cursor a window set last (SetCursor), null for the arrow or the wait cursor.
+    HCURSOR cursor() const { return m_cursor; }
 
     // fw::Presenter
     void window_created(HWND) override {}
@@ -159,6 +162,7 @@ private:
     std::optional<fw::PopupMenuRequest> m_menu;
     std::optional<UINT> m_menu_choice;
     int m_wait_shows = 0;
+    HCURSOR m_cursor = nullptr;
 };
 
 }  // namespace ui_test

@@ -1,5 +1,6 @@
 #pragma once
-// A machine on virtual time, installed for the platform's calls while the fixture lives.
+// A machine on virtual time, installed for the platform's calls while the fixture lives; its
+// shell only records what it opens and runs.
 
 #include "machine/Clock.h"
 #include "machine/Machine.h"
@@ -12,7 +13,7 @@ namespace zephra_test {
 class MachineFixture {
 public:
     explicit MachineFixture(const machine::Scenario& scenario = machine::default_scenario())
-        : machine(scenario, clock), scope(machine)
+        : machine(machine::with_recording_shell(scenario), clock), scope(machine)
     {
     }
 
