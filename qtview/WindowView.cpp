@@ -82,24 +82,29 @@ void ApplyControlColors(QWidget& widget, HWND window)
 
 bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
 
-// Brings the edit's text to `wanted` as a user would: erase back to the common start, then
-// type the rest. One keystroke in the widget is one character (or one erase) here.
+// Brings the field's text to `wanted` in one user edit, as the keystroke (or paste, or cut)
+// that made it: the part between the common start and the common end is replaced.
 void EditTowards(HWND window, const std::string& wanted)
 {
     const fw::Window* w = fw::FromHandle(window);
     if (w == nullptr)
         return;
     const std::string& now = w->text;
-    std::size_t common = 0;
-    while (common < now.size() && common < wanted.size() && now[common] == wanted[common])
-        ++common;
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::size_t start = 0;
+    while (start < now.size() && start < wanted.size() && now[start] == wanted[start])
+        ++start;
+    std::size_t tail = 0;
+    while (tail < now.size() - start && tail < wanted.size() - start && now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+        ++tail;
     // Never split a character of several bytes.
-    while (common > 0 && common < wanted.size() && (static_cast<unsigned char>(wanted[common]) & 0xC0) == 0x80)
-        --common;
-    for (std::size_t n = now.size() - common; n > 0 && fw::FromHandle(window); --n)
-        fw::input::PressKey(window, VK_BACK);
-    if (common < wanted.size() && fw::FromHandle(window))
-        fw::input::TypeText(window, std::string_view(wanted).substr(common));
+    while (start > 0 && start < wanted.size() && continuation(wanted[start]))
+        --start;
+    while (tail > 0 && continuation(wanted[wanted.size() - tail]))
+        --tail;
+    const std::string replaced = wanted.substr(start, wanted.size() - start - tail);
+    if (fw::input::SelectText(window, static_cast<int>(start), static_cast<int>(now.size() - tail)))
+        fw::input::ReplaceSelection(window, replaced);
 }
 
 // Tells the framework of focus the user moved; focus the program set is already known.
@@ -212,13 +217,16 @@ void WindowView::connect_input(const fw::Window& window)
                 inputs.push([h, wanted = text.toStdString()] { EditTowards(h, wanted); });
             });
     } else if (auto* list = qobject_cast<QTreeWidget*>(m_widget.data())) {
-        QObject::connect(list, &QTreeWidget::itemPressed, [h, &inputs, list](QTreeWidgetItem* item, int) {
+        // A click is reported when the button comes up; Qt ends a double-click without a
+        // second one (its second press is only a press), so a double-click is one click and
+        // then the double-click, as the program expects.
+        QObject::connect(list, &QTreeWidget::itemClicked, [h, &inputs, list](QTreeWidgetItem* item, int) {
             const int row = list->indexOfTopLevelItem(item);
             inputs.push([h, row] { fw::input::ClickListRow(h, row); });
         });
         QObject::connect(list, &QTreeWidget::itemDoubleClicked, [h, &inputs, list](QTreeWidgetItem* item, int) {
             const int row = list->indexOfTopLevelItem(item);
-            inputs.push([h, row] { fw::input::DoubleClickListRow(h, row); });
+            inputs.push([h, row] { fw::input::SecondClickListRow(h, row); });
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(m_widget.data())) {
         HWND sheet = window.parent ? window.parent->handle : nullptr;
