@@ -80,6 +80,15 @@ void ApplyControlColors(QWidget& widget, HWND window)
     widget.setPalette(palette);
 }
 
+// A list view draws its first column left-aligned whatever the column asks for.
+Qt::Alignment ColumnAlignment(const std::vector<fw::ListColumn>& columns, std::size_t column)
+{
+    const int format = columns[column].format & 0x3;
+    if (column == 0 || format == LVCFMT_LEFT)
+        return Qt::AlignLeft;
+    return format == LVCFMT_RIGHT ? Qt::AlignRight : Qt::AlignHCenter;
+}
+
 bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
 
 // Brings the field's text to `wanted` in one user edit, as the keystroke (or paste, or cut)
@@ -327,6 +336,7 @@ void WindowView::update_list(const fw::Window& window)
     list->setColumnCount(static_cast<int>(headings.size()));
     list->setHeaderLabels(headings);
     for (std::size_t c = 0; c < window.columns.size(); ++c) {
+        list->headerItem()->setTextAlignment(static_cast<int>(c), ColumnAlignment(window.columns, c) | Qt::AlignVCenter);
         const int width = window.columns[c].width;
         if (width > 0)
             list->setColumnWidth(static_cast<int>(c), metrics.x(width));
@@ -343,10 +353,8 @@ void WindowView::update_list(const fw::Window& window)
             auto* item = new QTreeWidgetItem(list);
             for (std::size_t c = 0; c < row.texts.size(); ++c) {
                 item->setText(static_cast<int>(c), Text(row.texts[c]));
-                if (c < window.columns.size()) {
-                    const int format = window.columns[c].format & 0x3;
-                    item->setTextAlignment(static_cast<int>(c), format == LVCFMT_RIGHT ? Qt::AlignRight : (format == LVCFMT_CENTER ? Qt::AlignHCenter : Qt::AlignLeft));
-                }
+                if (c < window.columns.size())
+                    item->setTextAlignment(static_cast<int>(c), ColumnAlignment(window.columns, c));
             }
             if (images != nullptr && row.image >= 0 && row.image < static_cast<int>(images->images.size()))
                 item->setIcon(0, QIcon(QPixmap::fromImage(ToImage(images->images[static_cast<std::size_t>(row.image)].image))));

@@ -5,6 +5,7 @@
 #include "driver/PrtUtil.h"
 #include "framework/CPropertySheet.h"
 #include "pages/PageConnection.h"
+#include "pages/PageWireless.h"
 
 // Sent by another program that found the sheet by its title: every page refreshes.
 constexpr UINT WM_REFRESH_ALL = WM_USER + 102;
@@ -16,8 +17,8 @@ public:
     CPropSheet(LPCSTR caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
     CPageConnection m_pageConnection;
+    CPageWireless m_pageWireless;
     // The other pages show their templates until they get classes of their own.
-    CPropertyPage m_pageWireless;
     CPropertyPage m_pageAdvanced;
     CPropertyPage m_pageDiagnostics;
     CPropertyPage m_pageVersion;
