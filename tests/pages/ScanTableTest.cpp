@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ScanListBytes.h"
+#include "pages/PageScanListBytes.h"
 #include "driver/Oids.h"
 #include "driver/PrtUtil.h"
 #include "pages/PageWireless.h"
