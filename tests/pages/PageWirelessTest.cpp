@@ -130,7 +130,7 @@ TEST(PageWireless, WepConnectWithA13CharacterKeySendsTheKeyRecordBeforeModeAndSs
     EXPECT_EQ(p.Text(IDC_KEY), "");
 }
 
-TEST(PageWireless, AWrongKeyLeavesTheAdapterUnassociated)
+TEST(PageWireless, AWrongKeyLeavesTheAdapterUnassociatedAndTheRightHexKeyJoins)
 {
     WirelessPage p;
     p.Open();
@@ -139,6 +139,42 @@ TEST(PageWireless, AWrongKeyLeavesTheAdapterUnassociated)
     p.ui.click(p.C(IDC_CONNECT_WEP));
     EXPECT_EQ(p.SsidSet(), "Harbour-Office");
     EXPECT_TRUE(p.Ringed().empty());
+
+    // The key the README names: 10 hex digits go to the adapter as the 5 bytes they encode.
+    p.ClickRow("Harbour-Office");
+    p.ui.type(p.C(IDC_KEY), "1A2B3C4D5E");
+    EXPECT_EQ(p.Selection(IDC_KEY_FORMAT), 1);
+    EXPECT_EQ(p.Selection(IDC_KEY_LENGTH), 1);
+    p.ui.machine().clear_request_log();
+    p.ui.click(p.C(IDC_CONNECT_WEP));
+    const auto& key = p.LastSet(OID_802_11_ADD_WEP)->data;
+    EXPECT_EQ(DwordAt(key, 8), 5U);
+    EXPECT_EQ(std::vector<std::uint8_t>(key.begin() + 12, key.begin() + 18), (std::vector<std::uint8_t>{0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 0}));
+    EXPECT_EQ(p.Ringed(), (std::vector<std::string>{"Harbour-Office"}));
+}
+
+TEST(PageWireless, AHexLengthKeyThatIsNotHexGoesOutAsItsFirstCharacters)
+{
+    WirelessPage p;
+    p.Open();
+    p.ClickRow("Harbour-Office");
+    p.ui.type(p.C(IDC_KEY), "harb2harb2");
+    p.ui.machine().clear_request_log();
+    p.ui.click(p.C(IDC_CONNECT_WEP));
+    const auto& key = p.LastSet(OID_802_11_ADD_WEP)->data;
+    EXPECT_EQ(DwordAt(key, 8), 5U);
+    EXPECT_EQ(std::string(key.begin() + 12, key.begin() + 17), "harb2");
+    EXPECT_TRUE(std::all_of(key.begin() + 17, key.end(), [](std::uint8_t b) { return b == 0; }));
+
+    // The longest such key fills the scratch space exactly and stays inside it.
+    p.ClickRow("Granary-Lab");
+    p.ui.type(p.C(IDC_KEY), "granary-lab13granary-lab13");
+    p.ui.machine().clear_request_log();
+    p.ui.click(p.C(IDC_CONNECT_WEP));
+    const auto& longKey = p.LastSet(OID_802_11_ADD_WEP)->data;
+    EXPECT_EQ(DwordAt(longKey, 8), 13U);
+    EXPECT_EQ(std::string(longKey.begin() + 12, longKey.begin() + 25), "granary-lab13");
+    EXPECT_TRUE(std::all_of(longKey.begin() + 25, longKey.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(PageWireless, AutomaticKeysSendNoKeyRecord)
