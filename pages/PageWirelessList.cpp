@@ -89,7 +89,10 @@ void CPageWireless::DoDataExchange(CDataExchange* dx)
     DDX_Text(dx, IDC_WEP_KEY, m_strWepKey);
     DDV_MaxChars(dx, m_strWepKey, kMaxWepKeyChars);
     DDX_Text(dx, IDC_SSID, m_strSsidText);
-    DDV_MaxChars(dx, m_strSsidText, kMaxSsidChars);
+    // Only a typed name is held to 32 characters: the current network's name, which the
+    // page shows after a space, may have 32 of its own.
+    if ((m_editSsid.GetStyle() & ES_READONLY) == 0)
+        DDV_MaxChars(dx, m_strSsidText, kMaxSsidChars);
     DDX_Text(dx, IDC_TOTAL, m_nTotal);
     DDV_MinMaxInt(dx, m_nTotal, 0, kMaxTotal);
     DDX_Check(dx, IDC_DIRECT_SSID, m_bDirectSsid);

@@ -323,4 +323,23 @@ TEST(PageWireless, AnEmptyRescanEmptiesTheListAndShowsTotalZero)
     EXPECT_GE(p.ui.wait_cursor_shows(), 1);
 }
 
+TEST(PageWireless, ANameOf32CharactersIsShownAndJoinedWholeWithoutComplaint)
+{
+    const std::string name = "Thirty-Two-Character-Network-Nme";
+    ASSERT_EQ(name.size(), 32U);
+    machine::Scenario scenario = machine::default_scenario();
+    scenario.wireless["networks"].push_back({{"bssid", "02:54:54:00:01:08"}, {"ssid", name}, {"channel", 4}, {"signal_dbm", -50}});
+    WirelessPage p(scenario);
+    p.Open();
+    ASSERT_GE(p.RowOf(name), 0);
+    p.ClickRow(name);
+    p.ui.click(p.C(IDC_CONNECT));
+    EXPECT_EQ(p.SsidSet(), name);
+    EXPECT_EQ(p.Ringed(), (std::vector<std::string>{name}));
+    EXPECT_EQ(p.Text(IDC_SSID), " " + name);
+    p.ClickRow("Lakeside");
+    p.ui.run_for(2000);
+    EXPECT_TRUE(p.ui.message_boxes().empty());
+}
+
 }  // namespace
