@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "UiHarness.h"
+#include "shell/ShellFixture.h"
 #include "driver/Oids.h"
 #include "driver/PrtIoctl.h"
-#include "framework/Library.h"
-#include "framework/ResourceModule.h"
 #include "machine/Machine.h"
-#include "resources/ProgramResources.h"
 #include "resources/ResourceIds.h"
-#include "shell/HideMainFrame.h"
-#include "shell/PropSheet.h"
-#include "shell/Zephra.h"
 
 namespace wireless_test {
 
@@ -27,16 +22,6 @@ constexpr int IDC_REFRESH = 1001, IDC_CONNECT_WEP = 1003, IDC_LIST = 1008, IDC_S
 constexpr int kWirelessTab = 1;
 // The adapter scans once at start; its list is ready this long after.
 constexpr std::uint64_t kFirstScanMs = 2500;
-
-class ProgramResourcesScope {
-public:
-    ProgramResourcesScope() { fw::SetProgramModule(&zephra::ProgramResources()); }
-    ~ProgramResourcesScope()
-    {
-        AfxSetResourceHandle(nullptr);
-        fw::SetProgramModule(nullptr);
-    }
-};
 
 inline std::uint32_t DwordAt(const std::vector<std::uint8_t>& data, std::size_t at)
 {
@@ -136,7 +121,7 @@ public:
         return std::string(r->data.begin() + 4, r->data.begin() + 4 + std::min<std::uint32_t>(length, 32));
     }
 
-    ProgramResourcesScope resources;
+    shell_test::ProgramResourcesScope resources;
     CZephraApp app;
     ui_test::UiHarness ui;
     HWND sheet = nullptr;
