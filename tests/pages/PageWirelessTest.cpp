@@ -342,4 +342,18 @@ TEST(PageWireless, ANameOf32CharactersIsShownAndJoinedWholeWithoutComplaint)
     EXPECT_TRUE(p.ui.message_boxes().empty());
 }
 
+TEST(PageWireless, AClickOrDoubleClickWithNoRowCurrentChangesNothing)
+{
+    WirelessPage p;
+    p.Open();
+    p.ui.machine().clear_request_log();
+    p.ui.click_row(p.C(IDC_LIST), -1);
+    p.ui.double_click_row(p.C(IDC_LIST), -1);
+    EXPECT_TRUE(p.ui.read_only(p.C(IDC_SSID)));
+    EXPECT_EQ(p.Text(IDC_SSID), " Lakeside");
+    EXPECT_FALSE(p.Enabled(IDC_CONNECT));
+    EXPECT_FALSE(p.Enabled(IDC_KEY));
+    EXPECT_TRUE(p.Sets().empty());
+}
+
 }  // namespace
