@@ -356,4 +356,23 @@ TEST(PageWireless, AClickOrDoubleClickWithNoRowCurrentChangesNothing)
     EXPECT_TRUE(p.Sets().empty());
 }
 
+TEST(PageWireless, NotBoundTheControlsKeepTheirStateAndNothingReachesTheAdapter)
+{
+    machine::Scenario scenario = machine::default_scenario();
+    scenario.protocol_driver.installed = false;
+    WirelessPage p(scenario);
+    p.Open();
+    EXPECT_TRUE(p.ui.columns(p.C(IDC_LIST)).empty());
+    EXPECT_TRUE(p.Rows().empty());
+    p.ui.machine().clear_request_log();
+    p.ui.click(p.C(IDC_REFRESH));
+    p.ui.click(p.C(IDC_CONNECT));
+    p.ui.click(p.C(IDC_CONNECT_WEP));
+    p.ui.run_for(2000);
+    EXPECT_TRUE(p.ui.machine().adapter_requests().empty());
+    EXPECT_TRUE(p.Rows().empty());
+    EXPECT_EQ(p.ui.wait_cursor_depth(), 0);
+    EXPECT_TRUE(p.ui.message_boxes().empty());
+}
+
 }  // namespace
