@@ -141,7 +141,10 @@ TEST(PageWireless, AWrongKeyLeavesTheAdapterUnassociatedAndTheRightHexKeyJoins)
     EXPECT_TRUE(p.Ringed().empty());
 
     // The key the README names: 10 hex digits go to the adapter as the 5 bytes they encode.
+    // The wrong key was stored, so its mask comes back first; the right one is typed over it.
     p.ClickRow("Harbour-Office");
+    EXPECT_EQ(p.Text(IDC_KEY), "*****");
+    p.ui.select_text(p.C(IDC_KEY), 0, -1);
     p.ui.type(p.C(IDC_KEY), "1A2B3C4D5E");
     EXPECT_EQ(p.Selection(IDC_KEY_FORMAT), 1);
     EXPECT_EQ(p.Selection(IDC_KEY_LENGTH), 1);
