@@ -35,14 +35,13 @@ UINT CEdit::GetLimitText() const
     return static_cast<UINT>(w->text_limit > 0 ? w->text_limit : fw::kDefaultEditLimit);
 }
 
-// The edit keeps no caret of its own: typing always goes to the end of the text.
-void CEdit::SetSel(int, int, BOOL) {}
+void CEdit::SetSel(int start, int end, BOOL) { ::SendMessage(m_hWnd, EM_SETSEL, static_cast<WPARAM>(start), end); }
 
-void CEdit::ReplaceSel(LPCSTR text, BOOL)
+void CEdit::GetSel(int& start, int& end) const
 {
-    fw::Window* w = fw::FromHandle(m_hWnd);
-    if (w == nullptr)
-        return;
-    std::string value = w->text + (text ? text : "");
-    ::SetWindowText(m_hWnd, value.c_str());
+    const auto both = static_cast<DWORD>(::SendMessage(m_hWnd, EM_GETSEL));
+    start = LOWORD(both);
+    end = HIWORD(both);
 }
+
+void CEdit::ReplaceSel(LPCSTR text, BOOL) { ::SendMessage(m_hWnd, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(text)); }

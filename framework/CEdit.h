@@ -12,7 +12,10 @@ public:
     void SetLimitText(UINT maxChars);
     void LimitText(int maxChars = 0) { SetLimitText(static_cast<UINT>(maxChars)); }
     UINT GetLimitText() const;
+    // `end` -1 selects to the end of the text; `start` -1 drops the selection.
     void SetSel(int start, int end, BOOL noScroll = FALSE);
+    void GetSel(int& start, int& end) const;
+    // Replaces the selection as a user edit would, change notification included.
     void ReplaceSel(LPCSTR text, BOOL canUndo = FALSE);
 
 protected:

@@ -1,4 +1,6 @@
 // What each kind of window does with a message that nothing else handled.
+#include <algorithm>
+
 #include "framework/ControlBehaviour.h"
 #include "framework/WinUser.h"
 #include "framework/WindowProcedure.h"
@@ -89,12 +91,25 @@ LRESULT DefaultProcedure(Window* w, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         if (w->kind == WindowKind::Button && wParam == VK_SPACE)
             PressButton(w);
+        else if (w->kind == WindowKind::Edit || w->kind == WindowKind::ComboBox)
+            PressFieldKey(w, static_cast<UINT>(wParam));
         return 0;
     case WM_CHAR:
+        if (w->kind == WindowKind::Edit || w->kind == WindowKind::ComboBox)
+            TypeIntoField(w, static_cast<char>(wParam));
+        return 0;
+    case EM_GETSEL:
+        if (w->kind != WindowKind::Edit)
+            return 0;
+        return static_cast<LRESULT>(MAKELONG(static_cast<WORD>(std::min(w->sel_start, w->sel_end)),
+                                             static_cast<WORD>(std::max(w->sel_start, w->sel_end))));
+    case EM_SETSEL:
         if (w->kind == WindowKind::Edit)
-            TypeIntoEdit(w, static_cast<char>(wParam));
-        else if (w->kind == WindowKind::ComboBox)
-            TypeIntoCombo(w, static_cast<char>(wParam));
+            SelectFieldText(w, static_cast<int>(static_cast<LONG_PTR>(wParam)), static_cast<int>(lParam));
+        return 0;
+    case EM_REPLACESEL:
+        if (w->kind == WindowKind::Edit)
+            ReplaceFieldSelection(w, lParam ? reinterpret_cast<LPCSTR>(lParam) : "");
         return 0;
     case WM_SETFOCUS:
         NotifyFocus(w, true);

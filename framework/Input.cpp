@@ -145,6 +145,24 @@ bool ClearText(HWND window)
     return true;
 }
 
+bool SelectText(HWND window, int start, int end)
+{
+    if (!Focus(window))
+        return false;
+    if (Window* w = FromHandle(window))
+        SelectFieldText(w, start, end);
+    return true;
+}
+
+bool ReplaceSelection(HWND window, std::string_view text)
+{
+    if (!Focus(window))
+        return false;
+    if (Window* w = FromHandle(window))
+        ReplaceFieldSelection(w, text);
+    return true;
+}
+
 bool SelectComboItem(HWND combo, int index)
 {
     Window* w = Accepting(combo);
@@ -156,21 +174,36 @@ bool SelectComboItem(HWND combo, int index)
     return true;
 }
 
-bool ClickListRow(HWND list, int row)
+namespace {
+Window* AcceptingList(HWND list)
 {
     Window* w = Accepting(list);
-    if (w == nullptr || w->kind != WindowKind::ListView)
+    return w != nullptr && w->kind == WindowKind::ListView ? w : nullptr;
+}
+}  // namespace
+
+bool ClickListRow(HWND list, int row)
+{
+    Window* w = AcceptingList(list);
+    if (w == nullptr)
         return false;
-    fw::ClickListRow(w, row, false);
+    fw::ClickListRow(w, row);
     return true;
 }
 
 bool DoubleClickListRow(HWND list, int row)
 {
-    Window* w = Accepting(list);
-    if (w == nullptr || w->kind != WindowKind::ListView)
+    if (!ClickListRow(list, row))
         return false;
-    fw::ClickListRow(w, row, true);
+    return SecondClickListRow(list, row);
+}
+
+bool SecondClickListRow(HWND list, int row)
+{
+    Window* w = AcceptingList(list);
+    if (w == nullptr)
+        return false;
+    fw::SecondClickListRow(w, row);
     return true;
 }
 

@@ -19,15 +19,25 @@ bool MouseMove(HWND window, POINT point);
 bool LeftButtonDown(HWND window, POINT point);
 bool LeftButtonUp(HWND window, POINT point);
 bool Focus(HWND window);
-// Types each character into an edit (or a drop-down combo box's field) that has the focus.
+// Types each character at the caret of an edit (or a drop-down combo box's field) that
+// has the focus, the first over the selection if there is one.
 bool TypeText(HWND window, std::string_view text);
-// A key press: backspace erases, space presses a button; WM_KEYDOWN in every case.
+// A key press: backspace and delete erase, the arrows, home and end move an edit's caret,
+// space presses a button; WM_KEYDOWN in every case.
 bool PressKey(HWND window, UINT virtual_key);
 // Empties an edit as the user would (one backspace per character).
 bool ClearText(HWND window);
+// The user selects [start, end) of an edit's text (`end` -1: to the end).
+bool SelectText(HWND window, int start, int end);
+// The user replaces an edit's selection with `text` in one edit: a paste, or a presenter's
+// report of what one keystroke did to a selection.
+bool ReplaceSelection(HWND window, std::string_view text);
 bool SelectComboItem(HWND combo, int index);
 bool ClickListRow(HWND list, int row);
+// The whole double-click: one click (NM_CLICK), then the second press (NM_DBLCLK).
 bool DoubleClickListRow(HWND list, int row);
+// Only the second press, for a presenter that already delivered the first as a click.
+bool SecondClickListRow(HWND list, int row);
 // Picks tab `index` of a property sheet.
 bool SelectTab(HWND sheet, int index);
 // The close box of a top-level window.

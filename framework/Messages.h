@@ -77,6 +77,11 @@ constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DELETE = 0x2E;
 
 // Show commands.
 constexpr int SW_HIDE = 0;
@@ -121,6 +126,12 @@ constexpr UINT EN_KILLFOCUS = 0x0200;
 constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT EN_UPDATE = 0x0400;
 constexpr UINT EN_MAXTEXT = 0x0501;
+
+// Edit messages: the selection (start in the low word of EM_GETSEL's result, end in the
+// high word; EM_SETSEL's end -1 means the end of the text) and its replacement.
+constexpr UINT EM_GETSEL = 0x00B0;
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_REPLACESEL = 0x00C2;
 
 // Combo-box notifications and results.
 constexpr UINT CBN_SELCHANGE = 1;

@@ -69,6 +69,10 @@ public:
     std::vector<std::string> items;  // combo-box list, tab captions
     int cur_sel = -1;                // combo box, tab control
     int text_limit = 0;              // edit: 0 means the platform's default
+    // Edit (and a combo box's edit field): the selected bytes [sel_start, sel_end); the caret
+    // stands at sel_end. Text set by the program leaves the caret at its end.
+    int sel_start = 0;
+    int sel_end = 0;
     std::vector<ListColumn> columns;
     std::vector<ListRow> rows;
     DWORD list_ex_style = 0;

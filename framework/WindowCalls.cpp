@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/ControlBehaviour.h"
 #include "framework/MessageLoop.h"
 #include "framework/WinUser.h"
 #include "framework/WindowProcedure.h"
@@ -42,6 +43,7 @@ BOOL SetWindowText(HWND handle, LPCSTR text)
     if (w->text == value)
         return TRUE;
     w->text = std::move(value);
+    fw::PlaceCaretAtEnd(w);
     fw::Notify(w, Change::Text);
     return TRUE;
 }

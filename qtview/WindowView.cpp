@@ -87,26 +87,40 @@ bool SameColors(const fw::ControlColors& a, const fw::ControlColors& b)
     return a.text == b.text && a.background == b.background && a.transparent == b.transparent;
 }
 
+// A list view draws its first column left-aligned whatever the column asks for.
+Qt::Alignment ColumnAlignment(const std::vector<fw::ListColumn>& columns, std::size_t column)
+{
+    const int format = columns[column].format & 0x3;
+    if (column == 0 || format == LVCFMT_LEFT)
+        return Qt::AlignLeft;
+    return format == LVCFMT_RIGHT ? Qt::AlignRight : Qt::AlignHCenter;
+}
+
 bool IsDropDownList(DWORD style) { return (style & 0x3) == CBS_DROPDOWNLIST; }
 
-// Brings the edit's text to `wanted` as a user would: erase back to the common start, then
-// type the rest. One keystroke in the widget is one character (or one erase) here.
+// Brings the field's text to `wanted` in one user edit, as the keystroke (or paste, or cut)
+// that made it: the part between the common start and the common end is replaced.
 void EditTowards(HWND window, const std::string& wanted)
 {
     const fw::Window* w = fw::FromHandle(window);
     if (w == nullptr)
         return;
     const std::string& now = w->text;
-    std::size_t common = 0;
-    while (common < now.size() && common < wanted.size() && now[common] == wanted[common])
-        ++common;
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::size_t start = 0;
+    while (start < now.size() && start < wanted.size() && now[start] == wanted[start])
+        ++start;
+    std::size_t tail = 0;
+    while (tail < now.size() - start && tail < wanted.size() - start && now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+        ++tail;
     // Never split a character of several bytes.
-    while (common > 0 && common < wanted.size() && (static_cast<unsigned char>(wanted[common]) & 0xC0) == 0x80)
-        --common;
-    for (std::size_t n = now.size() - common; n > 0 && fw::FromHandle(window); --n)
-        fw::input::PressKey(window, VK_BACK);
-    if (common < wanted.size() && fw::FromHandle(window))
-        fw::input::TypeText(window, std::string_view(wanted).substr(common));
+    while (start > 0 && start < wanted.size() && continuation(wanted[start]))
+        --start;
+    while (tail > 0 && continuation(wanted[wanted.size() - tail]))
+        --tail;
+    const std::string replaced = wanted.substr(start, wanted.size() - start - tail);
+    if (fw::input::SelectText(window, static_cast<int>(start), static_cast<int>(now.size() - tail)))
+        fw::input::ReplaceSelection(window, replaced);
 }
 
 // Tells the framework of focus the user moved; focus the program set is already known.
@@ -223,13 +237,16 @@ void WindowView::connect_input(const fw::Window& window)
                 inputs.push([h, wanted = text.toStdString()] { EditTowards(h, wanted); });
             });
     } else if (auto* list = qobject_cast<QTreeWidget*>(m_widget.data())) {
-        QObject::connect(list, &QTreeWidget::itemPressed, [h, &inputs, list](QTreeWidgetItem* item, int) {
+        // A click is reported when the button comes up; Qt ends a double-click without a
+        // second one (its second press is only a press), so a double-click is one click and
+        // then the double-click, as the program expects.
+        QObject::connect(list, &QTreeWidget::itemClicked, [h, &inputs, list](QTreeWidgetItem* item, int) {
             const int row = list->indexOfTopLevelItem(item);
             inputs.push([h, row] { fw::input::ClickListRow(h, row); });
         });
         QObject::connect(list, &QTreeWidget::itemDoubleClicked, [h, &inputs, list](QTreeWidgetItem* item, int) {
             const int row = list->indexOfTopLevelItem(item);
-            inputs.push([h, row] { fw::input::DoubleClickListRow(h, row); });
+            inputs.push([h, row] { fw::input::SecondClickListRow(h, row); });
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(m_widget.data())) {
         HWND sheet = window.parent ? window.parent->handle : nullptr;
@@ -385,6 +402,7 @@ void WindowView::update_list(const fw::Window& window)
     }
     std::optional<DialogMetrics> metrics;
     for (std::size_t c = 0; c < window.columns.size(); ++c) {
+        list->headerItem()->setTextAlignment(static_cast<int>(c), ColumnAlignment(window.columns, c) | Qt::AlignVCenter);
         const int width = window.columns[c].width;
         if (width <= 0)
             continue;
@@ -405,10 +423,8 @@ void WindowView::update_list(const fw::Window& window)
             auto* item = new QTreeWidgetItem(list);
             for (std::size_t c = 0; c < row.texts.size(); ++c) {
                 item->setText(static_cast<int>(c), Text(row.texts[c]));
-                if (c < window.columns.size()) {
-                    const int format = window.columns[c].format & 0x3;
-                    item->setTextAlignment(static_cast<int>(c), format == LVCFMT_RIGHT ? Qt::AlignRight : (format == LVCFMT_CENTER ? Qt::AlignHCenter : Qt::AlignLeft));
-                }
+                if (c < window.columns.size())
+                    item->setTextAlignment(static_cast<int>(c), ColumnAlignment(window.columns, c));
             }
             if (images != nullptr && row.image >= 0 && row.image < static_cast<int>(images->images.size()))
                 item->setIcon(0, QIcon(QPixmap::fromImage(ToImage(images->images[static_cast<std::size_t>(row.image)].image))));

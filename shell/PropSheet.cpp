@@ -16,7 +16,6 @@ END_MESSAGE_MAP()
 
 CPropSheet::CPropSheet(LPCSTR caption, CWnd* parent, UINT selectPage)
     : CPropertySheet(caption, parent, selectPage),
-      m_pageWireless(zephra::res::IDD_WIRELESS),
       m_pageAdvanced(zephra::res::IDD_ADVANCED)
 {
     AddPage(&m_pageConnection);

@@ -7,6 +7,7 @@
 #include "pages/PageConnection.h"
 #include "pages/PageDiagnostics.h"
 #include "pages/PageVersion.h"
+#include "pages/PageWireless.h"
 
 // Sent by another program that found the sheet by its title: every page refreshes.
 constexpr UINT WM_REFRESH_ALL = WM_USER + 102;
@@ -18,8 +19,8 @@ public:
     CPropSheet(LPCSTR caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
     CPageConnection m_pageConnection;
+    CPageWireless m_pageWireless;
     // The other pages show their templates until they get classes of their own.
-    CPropertyPage m_pageWireless;
     CPropertyPage m_pageAdvanced;
     CPageDiagnostics m_pageDiagnostics;
     CPageVersion m_pageVersion;

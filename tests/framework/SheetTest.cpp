@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TestProgram.h"
 #include "UiHarness.h"
 #include "framework/WinUser.h"
@@ -112,6 +114,59 @@ TEST_F(SheetTest, TransferIntoControlsRaisesNoChangeButTypingDoes)
     ui.run([&] { pageA().UpdateData(TRUE); });
     EXPECT_EQ(pageA().m_strName, "abcde");
     EXPECT_EQ(pageA().m_bCheck, TRUE);
+}
+
+TEST_F(SheetTest, EditKeepsCaretAndSelectionAndTellsOneChangePerEdit)
+{
+    ui.double_click_tray();
+    HWND name = pageControl(kEditName);
+    ui.run([&] {
+        pageA().m_strName = "abc";
+        pageA().UpdateData(FALSE);
+    });
+    const struct {
+        std::function<void()> edit;
+        const char* text;
+        int changes;  // notices the edit raised
+    } steps[] = {
+        {[&] { ui.type(name, "d"); }, "abcd", 1},  // program text leaves the caret at its end
+        {[&] { ui.select_text(name, 0, -1); }, "abcd", 0},
+        {[&] { ui.type(name, "x"); }, "x", 1},     // typing over a selection is one edit
+        {[&] { ui.type(name, "yz"); }, "xyz", 2},
+        {[&] { ui.press_key(name, VK_HOME); }, "xyz", 0},
+        {[&] { ui.press_key(name, VK_DELETE); }, "yz", 1},
+        {[&] { ui.press_key(name, VK_RIGHT); }, "yz", 0},
+        {[&] { ui.type(name, "Q"); }, "yQz", 1},
+        {[&] { ui.select_text(name, 1, 2); }, "yQz", 0},
+        {[&] { ui.press_key(name, VK_BACK); }, "yz", 1},
+        {[&] { ui.press_key(name, VK_BACK); }, "z", 1},
+        {[&] { ui.press_key(name, VK_BACK); }, "z", 0},  // nothing before the caret
+        {[&] { ui.press_key(name, VK_END); }, "z", 0},
+        {[&] { ui.press_key(name, VK_LEFT); }, "z", 0},
+        {[&] { ui.type(name, "a"); }, "az", 1},
+        {[&] { ui.select_text(name, 0, -1); }, "az", 0},
+        {[&] { ui.paste(name, "123456789"); }, "12345", 1},  // cut to the limit of five
+        {[&] { ui.paste(name, "6"); }, "12345", 0},         // full: nothing changes
+        {[&] { ui.select_text(name, 1, 3); }, "12345", 0},
+        {[&] { ui.paste(name, ""); }, "145", 1},
+    };
+    for (const auto& step : steps) {
+        const int before = pageA().m_nNameChanges;
+        step.edit();
+        EXPECT_EQ(ui.text(name), step.text);
+        EXPECT_EQ(pageA().m_nNameChanges - before, step.changes) << step.text;
+    }
+    // The program's own selection calls use the same model.
+    ui.run([&] {
+        CEdit* edit = static_cast<CEdit*>(CWnd::FromHandle(name));
+        edit->SetSel(0, 1);
+        int start = -1, end = -1;
+        edit->GetSel(start, end);
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, 1);
+        edit->ReplaceSel("9");
+    });
+    EXPECT_EQ(ui.text(name), "945");
 }
 
 TEST_F(SheetTest, FailedValidationKeepsThePageWithAMessage)

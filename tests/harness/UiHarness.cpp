@@ -140,6 +140,8 @@ void UiHarness::type(HWND edit, const std::string& text) { step([=, this] { m_ac
 void UiHarness::clear(HWND edit) { step([=, this] { m_accepted = fw::input::ClearText(edit); }, 0); }
 void UiHarness::press_key(HWND window, UINT key) { step([=, this] { m_accepted = fw::input::PressKey(window, key); }, 0); }
 void UiHarness::select(HWND combo, int index) { step([=, this] { m_accepted = fw::input::SelectComboItem(combo, index); }, 0); }
+void UiHarness::select_text(HWND edit, int start, int end) { step([=, this] { m_accepted = fw::input::SelectText(edit, start, end); }, 0); }
+void UiHarness::paste(HWND edit, const std::string& text) { step([=, this] { m_accepted = fw::input::ReplaceSelection(edit, text); }, 0); }
 void UiHarness::click_row(HWND list, int row) { step([=, this] { m_accepted = fw::input::ClickListRow(list, row); }, 0); }
 void UiHarness::double_click_row(HWND list, int row) { step([=, this] { m_accepted = fw::input::DoubleClickListRow(list, row); }, 0); }
 void UiHarness::select_tab(HWND sheet, int index) { step([=, this] { m_accepted = fw::input::SelectTab(sheet, index); }, 0); }

@@ -65,6 +65,9 @@ public:
     void focus(HWND window);
     void type(HWND edit, const std::string& text);
     void clear(HWND edit);
+    // Selects [start, end) of an edit's text (`end` -1: to the end); paste replaces the selection.
+    void select_text(HWND edit, int start, int end);
+    void paste(HWND edit, const std::string& text);
     void press_key(HWND window, UINT virtual_key);
     void select(HWND combo, int index);
     void click_row(HWND list, int row);

@@ -290,6 +290,20 @@ TEST_F(QtPresenterTest, EachEditInALineEditRaisesOneChangeNotification)
         m_presenter.tick();
         EXPECT_EQ(text(), "aXbcd");
         EXPECT_EQ(name->text(), "aXbcd");
+
+        // Typing over a selection, and a paste, are one edit each.
+        const int before = m_sheet.m_first.m_nNameChanges;
+        name->selectAll();
+        QTest::keyClicks(name, "k");
+        m_presenter.tick();
+        EXPECT_EQ(text(), "k");
+        EXPECT_EQ(m_sheet.m_first.m_nNameChanges, before + 1);
+        name->setSelection(0, 1);
+        name->insert("pasted");
+        emit name->textEdited(name->text());
+        m_presenter.tick();
+        EXPECT_EQ(text(), "pasted");
+        EXPECT_EQ(m_sheet.m_first.m_nNameChanges, before + 2);
     });
 }
 
@@ -333,11 +347,25 @@ TEST_F(QtPresenterTest, ClicksAndPicksReachTheControls)
         EXPECT_EQ(fw::FromHandle(GetDlgItem(page, kMode))->cur_sel, 2);
 
         QTreeWidget* list = Shown<QTreeWidget>(kList);
-        emit list->itemPressed(list->topLevelItem(0), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
         m_presenter.tick();
         EXPECT_EQ(m_sheet.m_first.m_list.GetItemState(0, LVIS_SELECTED), LVIS_SELECTED);
         EXPECT_TRUE(list->topLevelItem(0)->isSelected());
         EXPECT_FALSE(list->topLevelItem(1)->isSelected());
+
+        // A double-click as the desktop delivers it (press, release, press, double-click,
+        // release) is one click, then the double-click.
+        m_sheet.m_first.m_listEvents.clear();
+        const QPoint row = list->visualItemRect(list->topLevelItem(1)).center();
+        QWidget* surface = list->viewport();
+        QTest::mouseClick(surface, Qt::LeftButton, {}, row);
+        QTest::mousePress(surface, Qt::LeftButton, {}, row);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(row), surface->mapToGlobal(QPointF(row)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &second);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, row);
+        m_presenter.tick();
+        EXPECT_EQ(m_sheet.m_first.m_listEvents, (std::vector<std::string>{"click", "dblclk"}));
+        EXPECT_EQ(m_sheet.m_first.m_list.GetItemState(1, LVIS_SELECTED), LVIS_SELECTED);
     });
 }
 

@@ -73,6 +73,7 @@ public:
     int m_nMode = 1;
     CListCtrl m_list;
     int m_nNameChanges = 0;
+    std::vector<std::string> m_listEvents;
     int m_nAnswer = 0;
     bool m_bRefuseLeave = false;
 
@@ -110,6 +111,8 @@ public:
 
 protected:
     void OnChangeName() { ++m_nNameChanges; }
+    void OnClickList(NMHDR*, LRESULT*) { m_listEvents.push_back("click"); }
+    void OnDblclkList(NMHDR*, LRESULT*) { m_listEvents.push_back("dblclk"); }
     void OnAsk() { m_nAnswer = AfxMessageBox("Go on?", MB_YESNO | MB_ICONQUESTION); }
     DECLARE_MESSAGE_MAP()
 
@@ -119,6 +122,8 @@ private:
 
 BEGIN_MESSAGE_MAP(FirstPage, CPropertyPage)
     ON_EN_CHANGE(kName, OnChangeName)
+    ON_NOTIFY(NM_CLICK, kList, OnClickList)
+    ON_NOTIFY(NM_DBLCLK, kList, OnDblclkList)
     ON_BN_CLICKED(kAsk, OnAsk)
 END_MESSAGE_MAP()
 
