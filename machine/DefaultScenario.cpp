@@ -30,9 +30,13 @@ Scenario default_scenario()
     Scenario s;
     s.class_devices = {
         {"Fast Ethernet Controller", "ETHFAST", std::string(kNetClass) + "\\0000",
-         "PCI\\VEN_FFF0&DEV_0100&SUBSYS_00000000&REV_08\\3&61AAA01&0&40", true, false},
+         "PCI\\VEN_FFF0&DEV_0100&SUBSYS_00000000&REV_08\\3&61AAA01&0&40", true, false, "", {}},
+        // The driver's own description in its key is the one the utility looks for; its
+        // parameters match the station of the radio world.
         {"KX710 Wireless LAN Mini-PCI Adapter", "QTND23", std::string(kNetClass) + "\\0001",
-         "PCI\\VEN_17FE&DEV_2220&SUBSYS_00000000&REV_01\\4&2C18E1&0&10F0", true, true},
+         "PCI\\VEN_17FE&DEV_2220&SUBSYS_00000000&REV_01\\4&2C18E1&0&10F0", true, true,
+         "Norvel WLAN 802.11B KX710",
+         {{"AuthenticationType", "0"}, {"PSMode", "0"}, {"ShortPreamble", "0"}, {"TransmitRate", "15"}}},
     };
     s.ip_adapters = {
         {"{6B3E0D5A-1C2F-4A8B-9D71-2E5F0A3C4B18}", "Fast Ethernet Controller - Packet Scheduler Miniport",
@@ -42,6 +46,11 @@ Scenario default_scenario()
     };
     s.network = {"zephra-pc", "", {"192.168.1.1", "10.0.0.53"}};
     s.wireless = default_wireless_scenario();
+    // The browser that ".htm" files open with: the desktop's opener.
+    s.registry = R"({
+      "HKEY_CLASSES_ROOT\\.htm": {"": "htmlfile"},
+      "HKEY_CLASSES_ROOT\\htmlfile\\shell\\open\\command": {"": "xdg-open \"%1\""}
+    })"_json;
     return s;
 }
 

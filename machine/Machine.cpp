@@ -6,6 +6,7 @@
 
 #include "machine/ZeroAdapter.h"
 #include "machine/adapter/SimulatedAdapterFactory.h"
+#include "machine/registry/InitialRegistry.h"
 
 namespace machine {
 
@@ -16,15 +17,36 @@ constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
 constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
 }  // namespace
 
-Machine::Machine(const Scenario& scenario, Clock& clock)
-    : m_scenario(scenario), m_clock(clock), m_faults(scenario.faults), m_adapter_present(scenario.adapter_present),
+Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& storage)
+    : m_scenario(scenario), m_state_directory(storage.directory), m_clock(clock), m_faults(scenario.faults), m_adapter_present(scenario.adapter_present),
       m_service(clock, m_faults, scenario.protocol_driver.installed, scenario.protocol_driver.service_running_at_start,
                 scenario.protocol_driver.service_start_pending_ms),
-      m_driver(m_faults, std::make_unique<ZeroAdapter>())
+      m_driver(m_faults, std::make_unique<ZeroAdapter>()),
+      m_registry(initial_registry(scenario), scenario.limited_user,
+                 storage.directory.empty() ? nullptr : std::make_unique<HiveStore>(storage.directory), storage.fresh)
 {
     // A scenario without a radio world keeps the zero-answering adapter (driver tests).
     if (!scenario.wireless.empty())
         set_adapter(make_simulated_adapter(scenario.wireless, clock));
+    if (m_adapter_present)
+        start_wireless_driver();
+}
+
+std::map<std::string, std::string> Machine::wireless_driver_parameters()
+{
+    for (const auto& d : m_scenario.class_devices) {
+        if (!d.wireless)
+            continue;
+        const std::string path = driver_key_path(d, nt_family());
+        return path.empty() ? std::map<std::string, std::string>{}
+                            : m_registry.text_values(RegistryRoot::LocalMachine, path);
+    }
+    return {};
+}
+
+void Machine::start_wireless_driver()
+{
+    m_driver.adapter().restart(wireless_driver_parameters());
 }
 
 void Machine::set_adapter(std::unique_ptr<Adapter> adapter)
@@ -45,7 +67,7 @@ void Machine::insert_adapter()
     if (m_adapter_present)
         return;
     m_adapter_present = true;
-    m_driver.adapter().restart({});
+    start_wireless_driver();
 }
 
 void Machine::set_device_present(const std::string& instance_id, bool present)
@@ -177,7 +199,7 @@ std::uint32_t Machine::restart_device(const std::string& instance_id)
         if (d.wireless) {
             // The miniport stops and starts again: the protocol driver loses its binding.
             m_driver.drop_binding(true);
-            m_driver.adapter().restart({});
+            start_wireless_driver();
         }
         return 0;
     }
@@ -198,6 +220,46 @@ std::vector<IpAdapter> Machine::ip_adapters()
         if (!a.wireless || m_adapter_present)
             result.push_back(a);
     return result;
+}
+
+}  // namespace machine
+
+namespace machine {
+
+RegistryKeyResult Machine::registry_open_key(RegistryRoot root, const std::string& path, bool write)
+{
+    return m_registry.open_key(root, path, write);
+}
+
+RegistryKeyResult Machine::registry_create_key(RegistryRoot root, const std::string& path, bool write)
+{
+    return m_registry.create_key(root, path, write);
+}
+
+RegistryKeyInfo Machine::registry_key_info(RegistryRoot root, const std::string& path)
+{
+    return m_registry.key_info(root, path);
+}
+
+RegistryName Machine::registry_sub_key_name(RegistryRoot root, const std::string& path, std::uint32_t index)
+{
+    return m_registry.sub_key_name(root, path, index);
+}
+
+RegistryData Machine::registry_query_value(RegistryRoot root, const std::string& path, const std::string& name)
+{
+    return m_registry.query_value(root, path, name);
+}
+
+std::uint32_t Machine::registry_set_value(RegistryRoot root, const std::string& path, const std::string& name,
+                                          std::uint32_t type, const std::vector<std::uint8_t>& data)
+{
+    return m_registry.set_value(root, path, name, type, data);
+}
+
+void Machine::registry_changed_key_closed()
+{
+    m_registry.save();
 }
 
 }  // namespace machine

@@ -11,6 +11,7 @@
 #include "machine/MachinePort.h"
 #include "machine/ProtocolDriver.h"
 #include "machine/Scenario.h"
+#include "machine/registry/MachineRegistry.h"
 
 namespace machine {
 
@@ -18,15 +19,25 @@ constexpr const char* kDevice9x = "\\\\.\\zmux19x.vxd";
 constexpr const char* kDeviceNt = "\\\\.\\ZMUX1W2K";
 constexpr const char* kDriverServiceName = "ZMUX1W2K";
 
+// Where a machine keeps what outlives the program.
+struct MachineStorage {
+    std::string directory;  // empty: nothing is kept, the machine lives in memory only
+    bool fresh = false;     // start from the scenario's contents, replacing what was kept
+};
+
 class Machine final : public MachinePort {
 public:
-    Machine(const Scenario& scenario, Clock& clock);
+    Machine(const Scenario& scenario, Clock& clock, const MachineStorage& storage = {});
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
     Clock& clock() { return m_clock; }
     Faults& faults() { return m_faults; }
     const Scenario& scenario() const { return m_scenario; }
+    // The machine's own directory: its registry hive lives there, and whatever else of the
+    // machine is to outlast the program (its Windows directory, for one) belongs inside it.
+    // Empty for a machine kept in memory only.
+    const std::string& state_directory() const { return m_state_directory; }
 
     // The wireless adapter behind the protocol driver (a zero-answering one until set).
     void set_adapter(std::unique_ptr<Adapter> adapter);
@@ -66,17 +77,34 @@ public:
     std::vector<IpAdapter> ip_adapters() override;
     NetworkParams network_params() override { return m_scenario.network; }
 
+    RegistryKeyResult registry_open_key(RegistryRoot root, const std::string& path, bool write) override;
+    RegistryKeyResult registry_create_key(RegistryRoot root, const std::string& path, bool write) override;
+    RegistryKeyInfo registry_key_info(RegistryRoot root, const std::string& path) override;
+    RegistryName registry_sub_key_name(RegistryRoot root, const std::string& path, std::uint32_t index) override;
+    RegistryData registry_query_value(RegistryRoot root, const std::string& path, const std::string& name) override;
+    std::uint32_t registry_set_value(RegistryRoot root, const std::string& path, const std::string& name,
+                                     std::uint32_t type, const std::vector<std::uint8_t>& data) override;
+    void registry_changed_key_closed() override;
+
+    MachineRegistry& registry() { return m_registry; }
+    // The values of the wireless device's driver key, as its driver reads them when it starts.
+    std::map<std::string, std::string> wireless_driver_parameters();
+
 private:
     bool nt_family() const;
     BindTarget bind_target() const;
+    // The wireless adapter's miniport starts and reads its driver key.
+    void start_wireless_driver();
 
     Scenario m_scenario;
+    std::string m_state_directory;
     Clock& m_clock;
     Faults m_faults;
     bool m_adapter_present;
     int m_allocations = 0;
     DriverService m_service;
     ProtocolDriver m_driver;
+    MachineRegistry m_registry;
 };
 
 }  // namespace machine

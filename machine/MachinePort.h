@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "machine/MachineTypes.h"
+#include "machine/RegistryTypes.h"
 
 namespace machine {
 
@@ -45,6 +46,20 @@ public:
     virtual std::uint32_t ip_helper_error(IpCall call, bool sizing) = 0;
     virtual std::vector<IpAdapter> ip_adapters() = 0;
     virtual NetworkParams network_params() = 0;
+
+    // The registry. A key is named by its root and its path below it ("" for the root);
+    // `write` asks for the right to change it. Each returns a registry result code.
+    virtual RegistryKeyResult registry_open_key(RegistryRoot root, const std::string& path, bool write) = 0;
+    virtual RegistryKeyResult registry_create_key(RegistryRoot root, const std::string& path, bool write) = 0;
+    virtual RegistryKeyInfo registry_key_info(RegistryRoot root, const std::string& path) = 0;
+    // The name of the `index`-th sub-key, in the hive's stable order.
+    virtual RegistryName registry_sub_key_name(RegistryRoot root, const std::string& path, std::uint32_t index) = 0;
+    // `name` "" is the key's default value.
+    virtual RegistryData registry_query_value(RegistryRoot root, const std::string& path, const std::string& name) = 0;
+    virtual std::uint32_t registry_set_value(RegistryRoot root, const std::string& path, const std::string& name,
+                                             std::uint32_t type, const std::vector<std::uint8_t>& data) = 0;
+    // A key that was changed has been closed: the changes are to be kept.
+    virtual void registry_changed_key_closed() = 0;
 };
 
 }  // namespace machine

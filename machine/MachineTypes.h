@@ -2,6 +2,7 @@
 // Plain data that crosses the machine's interface: what the platform asks and what it gets.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct ClassDevice {
     std::string instance_id;
     bool present = true;
     bool wireless = false;  // the wireless card: goes and comes back with hot-plug
+    // The driver key's `DriverDesc` (empty: the description) and the driver's parameters.
+    std::string driver_desc;
+    std::map<std::string, std::string> driver_parameters;
 
     bool operator==(const ClassDevice&) const = default;
 };

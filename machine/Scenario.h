@@ -30,6 +30,10 @@ struct Scenario {
     bool adapter_present = true;
     Faults faults;
     nlohmann::json wireless = nlohmann::json::object();  // read by the adapter model
+    // Registry keys and values beyond the driver keys, by key path (see machine/README.md).
+    nlohmann::json registry = nlohmann::json::object();
+    // The user may read HKEY_LOCAL_MACHINE but not write it.
+    bool limited_user = false;
 
     bool operator==(const Scenario&) const;
 };

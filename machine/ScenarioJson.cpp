@@ -9,6 +9,7 @@
 #include "machine/Clock.h"
 #include "machine/adapter/ScenarioError.h"
 #include "machine/adapter/SimulatedAdapterFactory.h"
+#include "machine/registry/InitialRegistry.h"
 
 namespace machine {
 
@@ -33,6 +34,22 @@ void check_wireless(const json& wireless)
     } catch (const ScenarioError& e) {
         throw FieldError(e.what());
     }
+}
+
+// A scenario's keys add to the built-in ones or replace them; null takes a built-in key away.
+void merge_registry(const json& keys, json& registry)
+{
+    if (!keys.is_object())
+        throw FieldError("registry: expected an object");
+    for (const auto& [path, values] : keys.items()) {
+        if (values.is_null())
+            registry.erase(path);
+        else
+            registry[path] = values;
+    }
+    RegistryHive scratch;
+    if (std::string error = add_registry_object(scratch, registry); !error.empty())
+        throw FieldError(error);
 }
 
 class ObjectReader {
@@ -133,7 +150,8 @@ private:
 
 ClassDevice read_class_device(const json& v, const std::string& path)
 {
-    ObjectReader r(v, path, {"description", "service", "driver_key", "instance_id", "present", "wireless"});
+    ObjectReader r(v, path, {"description", "service", "driver_key", "instance_id", "present", "wireless",
+                             "driver_desc", "driver_parameters"});
     ClassDevice d;
     r.read("description", d.description);
     r.read("service", d.service);
@@ -141,6 +159,14 @@ ClassDevice read_class_device(const json& v, const std::string& path)
     r.read("instance_id", d.instance_id);
     r.read("present", d.present);
     r.read("wireless", d.wireless);
+    r.read("driver_desc", d.driver_desc);
+    if (auto* parameters = r.find("driver_parameters")) {
+        const std::string field = r.field("driver_parameters");
+        if (!parameters->is_object())
+            ObjectReader::fail(field, "expected an object");
+        for (const auto& [name, value] : parameters->items())
+            d.driver_parameters[name] = ObjectReader::as_string(value, field + "." + name);
+    }
     return d;
 }
 
@@ -185,7 +211,8 @@ void read_faults(const json& v, const std::string& path, Faults& f)
 Scenario read_scenario(const json& root)
 {
     ObjectReader r(root, "", {"os", "computer_name", "default_language", "class_devices", "ip_adapters",
-                              "network", "protocol_driver", "adapter_present", "faults", "wireless"});
+                              "network", "protocol_driver", "adapter_present", "faults", "wireless", "registry",
+                              "limited_user"});
     Scenario s = default_scenario();
     r.read("os", s.os);
     if (!os_version_named(s.os))
@@ -215,6 +242,9 @@ Scenario read_scenario(const json& root)
         s.wireless = *v;
         check_wireless(s.wireless);
     }
+    if (auto* v = r.find("registry"))
+        merge_registry(*v, s.registry);
+    r.read("limited_user", s.limited_user);
     return s;
 }
 
@@ -257,7 +287,8 @@ json scenario_to_json(const Scenario& s)
     json devices = json::array();
     for (const auto& d : s.class_devices)
         devices.push_back({{"description", d.description}, {"service", d.service}, {"driver_key", d.driver_key},
-                           {"instance_id", d.instance_id}, {"present", d.present}, {"wireless", d.wireless}});
+                           {"instance_id", d.instance_id}, {"present", d.present}, {"wireless", d.wireless},
+                           {"driver_desc", d.driver_desc}, {"driver_parameters", d.driver_parameters}});
     json adapters = json::array();
     for (const auto& a : s.ip_adapters) {
         json addresses = json::array();
@@ -289,6 +320,8 @@ json scenario_to_json(const Scenario& s)
                     {"network_params_sizing_error", f.network_params_sizing_error},
                     {"network_params_error", f.network_params_error}}},
         {"wireless", s.wireless},
+        {"registry", s.registry},
+        {"limited_user", s.limited_user},
     };
 }
 

@@ -2,6 +2,7 @@
 // The device installer: sets of class devices, their properties, and the class installer.
 
 #include "platform/Guid.h"
+#include "platform/Registry.h"
 #include "platform/WinTypes.h"
 
 constexpr DWORD DIGCF_DEFAULT = 0x1;
@@ -11,7 +12,6 @@ constexpr DWORD DIGCF_ALLCLASSES = 0x4;
 constexpr DWORD SPDRP_DEVICEDESC = 0x0;
 constexpr DWORD SPDRP_SERVICE = 0x4;
 constexpr DWORD SPDRP_DRIVER = 0x9;
-constexpr DWORD REG_SZ = 1;
 
 using DI_FUNCTION = UINT;
 constexpr DI_FUNCTION DIF_PROPERTYCHANGE = 0x12;

@@ -57,3 +57,10 @@ ZEPHRA_DECLARE_HANDLE(SC_HANDLE);
 using HMODULE = HINSTANCE;
 using HDEVINFO = void*;
 using COLORREF = DWORD;
+
+// A point in time in 100-nanosecond intervals since 1601, split in two halves.
+struct FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+};
+using PFILETIME = FILETIME*;

@@ -4,16 +4,25 @@
 
 #include <string>
 
+#include "machine/Machine.h"
+
 namespace zephra_app {
 
 struct Options {
     std::string scenario_file;  // empty: the built-in default machine
     std::string snapshot_folder;  // not empty: write pictures of the program there and exit
+    std::string machine_dir;  // empty: the machine's own directory under the user's state home
+    bool fresh = false;  // start from the scenario's initial state
     bool help = false;
     std::string error;  // what was wrong with the command line; empty when it was fine
 };
 
 Options ParseOptions(int argc, const char* const* argv);
 std::string UsageText(const std::string& program);
+
+// Where the machine keeps its state: the directory given, else its own under the user's
+// state home. A snapshot runs on a fresh machine that keeps nothing, so that its pictures
+// are the same on every run and show nothing of the user's state.
+machine::MachineStorage MachineStorageFor(const Options& options);
 
 }  // namespace zephra_app

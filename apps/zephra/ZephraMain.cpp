@@ -38,7 +38,7 @@ int RunZephra(const Options& options, fw::Presenter* display)
         return 2;
     machine::RealClock clock;
     // The machine builds its adapter from the scenario's radio world, checked when it was read.
-    machine::Machine computer(*scenario, clock);
+    machine::Machine computer(*scenario, clock, MachineStorageFor(options));
     platform::MachineScope scope(computer);
     fw::SetProgramModule(&zephra::ProgramResources());
 

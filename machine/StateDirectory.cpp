@@ -1,0 +1,53 @@
+#include "machine/StateDirectory.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace machine {
+
+namespace {
+
+constexpr const char* kBuiltInMachine = "default";
+
+std::string state_home()
+{
+    // The specification asks for an absolute path and says to ignore anything else.
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    if (xdg && xdg[0] == '/')
+        return std::string(xdg) + "/zephra";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.local/state/zephra";
+    return "";
+}
+
+// FNV-1a: a short, stable name for a path.
+std::string path_hash(const std::string& text)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    return digits;
+}
+
+}  // namespace
+
+std::string machine_state_directory(const std::string& scenario_file)
+{
+    const std::string home = state_home();
+    if (home.empty())
+        return "";
+    if (scenario_file.empty())
+        return home + "/" + kBuiltInMachine;
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(scenario_file, error), error);
+    return home + "/" + full.stem().string() + "-" + path_hash(full.string());
+}
+
+}  // namespace machine

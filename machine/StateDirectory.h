@@ -1,0 +1,14 @@
+#pragma once
+// Where machines keep what outlives the program: $XDG_STATE_HOME/zephra/, else
+// ~/.local/state/zephra/, one directory per machine.
+
+#include <string>
+
+namespace machine {
+
+// The directory of the machine a scenario file describes, or of the built-in machine when
+// `scenario_file` is empty. Each file gets its own, named after it and after its full path,
+// so that two scenarios never share one. "" when neither XDG_STATE_HOME nor HOME is set.
+std::string machine_state_directory(const std::string& scenario_file);
+
+}  // namespace machine
