@@ -17,7 +17,6 @@ END_MESSAGE_MAP()
 CPropSheet::CPropSheet(LPCSTR caption, CWnd* parent, UINT selectPage)
     : CPropertySheet(caption, parent, selectPage),
       m_pageWireless(zephra::res::IDD_WIRELESS),
-      m_pageAdvanced(zephra::res::IDD_ADVANCED),
       m_pageDiagnostics(zephra::res::IDD_STATISTICS),
       m_pageVersion(zephra::res::IDD_VERSION)
 {

@@ -4,6 +4,7 @@
 
 #include "driver/PrtUtil.h"
 #include "framework/CPropertySheet.h"
+#include "pages/PageAdvanced.h"
 #include "pages/PageConnection.h"
 
 // Sent by another program that found the sheet by its title: every page refreshes.
@@ -18,7 +19,7 @@ public:
     CPageConnection m_pageConnection;
     // The other pages show their templates until they get classes of their own.
     CPropertyPage m_pageWireless;
-    CPropertyPage m_pageAdvanced;
+    CPageAdvanced m_pageAdvanced;
     CPropertyPage m_pageDiagnostics;
     CPropertyPage m_pageVersion;
     CPrtUtil m_prtUtil;
