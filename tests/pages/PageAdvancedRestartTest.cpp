@@ -135,4 +135,28 @@ TEST(PageAdvancedRestart, ClosesWaitsRestartsReopensAndWaitsOnEverySystem)
     }
 }
 
+TEST(PageAdvancedRestart, TheDriverTakesInItsKeyOnlyWhenItRestarts)
+{
+    RestartPage p("xp");
+    p.Open();
+    // The preamble goes only to the key; the rate is put there as another tool would.
+    p.ui.select(p.Control(IDC_PREAMBLE), 1);
+    p.Apply();
+    p.ui.answer(IDOK);
+    driver_key::Write(p.ui.machine(), "TransmitRate", "8");
+    p.ui.run_for(5000);
+    EXPECT_FALSE(p.simulated->settings().short_preamble);
+    EXPECT_EQ(p.RateMask(), 15);
+
+    p.ui.click(p.Control(IDC_RESTART));
+    ASSERT_EQ(p.restarts.size(), 1u);
+    EXPECT_TRUE(p.simulated->settings().short_preamble);
+    EXPECT_EQ(p.RateMask(), 8);
+    // The page shows what the key holds, now what the driver runs with.
+    p.ui.select_tab(p.sheet, 0);
+    p.ui.select_tab(p.sheet, kAdvancedPage);
+    EXPECT_EQ(p.Shown(IDC_RATE), "11Mbps");
+    EXPECT_EQ(p.Shown(IDC_PREAMBLE), "Enable");
+}
+
 }  // namespace
