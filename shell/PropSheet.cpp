@@ -15,8 +15,7 @@ BEGIN_MESSAGE_MAP(CPropSheet, CPropertySheet)
 END_MESSAGE_MAP()
 
 CPropSheet::CPropSheet(LPCSTR caption, CWnd* parent, UINT selectPage)
-    : CPropertySheet(caption, parent, selectPage),
-      m_pageAdvanced(zephra::res::IDD_ADVANCED)
+    : CPropertySheet(caption, parent, selectPage)
 {
     AddPage(&m_pageConnection);
     AddPage(&m_pageWireless);

@@ -4,6 +4,7 @@
 
 #include "driver/PrtUtil.h"
 #include "framework/CPropertySheet.h"
+#include "pages/PageAdvanced.h"
 #include "pages/PageConnection.h"
 #include "pages/PageDiagnostics.h"
 #include "pages/PageVersion.h"
@@ -20,8 +21,7 @@ public:
 
     CPageConnection m_pageConnection;
     CPageWireless m_pageWireless;
-    // The other pages show their templates until they get classes of their own.
-    CPropertyPage m_pageAdvanced;
+    CPageAdvanced m_pageAdvanced;
     CPageDiagnostics m_pageDiagnostics;
     CPageVersion m_pageVersion;
     CPrtUtil m_prtUtil;

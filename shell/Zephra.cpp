@@ -1,8 +1,6 @@
 #include "shell/Zephra.h"
 
-#include "framework/Library.h"
 #include "framework/MessageBox.h"
-#include "framework/ResourceModule.h"
 #include "framework/WinUser.h"
 #include "platform/Kernel.h"
 #include "resources/ResourceIds.h"
@@ -11,14 +9,6 @@
 BEGIN_MESSAGE_MAP(CZephraApp, CWinApp)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
-
-int LanguageIndexOf(WORD primaryLang)
-{
-    for (int i = 0; i < kLanguageCount; ++i)
-        if (kLanguages[i].primaryLang == primaryLang)
-            return i;
-    return 0;
-}
 
 CZephraApp::CZephraApp() : m_strAppTitle(kZephraTitle) {}
 
@@ -53,25 +43,6 @@ int CZephraApp::ExitInstance()
     delete m_pFrame;
     m_pFrame = nullptr;
     return CWinApp::ExitInstance();
-}
-
-void CZephraApp::LoadLanguageLibrary(int index)
-{
-    if (index < 0 || index >= kLanguageCount) {
-        m_hLangDll = nullptr;
-        return;
-    }
-    m_hLangDll = LoadLibraryA(kLanguages[index].libraryName);
-    if (m_hLangDll != nullptr)
-        AfxSetResourceHandle(m_hLangDll);
-}
-
-void CZephraApp::FreeLanguageLibrary()
-{
-    HINSTANCE current = AfxGetResourceHandle();
-    if (current != nullptr && current != AfxGetInstanceHandle())
-        FreeLibrary(current);
-    m_hLangDll = nullptr;
 }
 
 BOOL CZephraApp::IsFirstInstance()

@@ -26,6 +26,8 @@ inline constexpr int kLanguageCount = static_cast<int>(sizeof kLanguages / sizeo
 
 // The row of `primaryLang` in kLanguages; English for any other language.
 int LanguageIndexOf(WORD primaryLang);
+// The primary language of row `index`; English's for any other index.
+WORD PrimaryLangOfIndex(int index);
 
 class CZephraApp : public CWinApp {
 public:
