@@ -1,48 +1,78 @@
 #include "apps/zephra/Options.h"
 
+#include "apps/cli/CommandLine.h"
+
 namespace zephra_app {
+
+namespace {
+
+const std::vector<cli::Option<Options>>& OptionTable()
+{
+    static const std::vector<cli::Option<Options>> table = {
+        {{"--scenario", "", "FILE", "a file name",
+          "the machine to run on, a JSON scenario (default: the built-in one)"},
+         &Options::scenario_file},
+        {{"--snapshot", "", "DIR", "a folder",
+          "write PNG pictures of the tray icon and of each page of the window to DIR (drawn offscreen, "
+          "no display needed), then exit"},
+         &Options::snapshot_folder},
+        {{"--help", "-h", "", "", "print the usage and the options, then exit"}, &Options::help},
+    };
+    return table;
+}
+
+}  // namespace
 
 Options ParseOptions(int argc, const char* const* argv)
 {
     Options options;
-    for (int i = 1; i < argc && options.error.empty(); ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--scenario") {
-            if (i + 1 >= argc)
-                options.error = "--scenario needs a file name";
-            else
-                options.scenario_file = argv[++i];
-        } else if (arg.rfind("--scenario=", 0) == 0) {
-            options.scenario_file = arg.substr(11);
-            if (options.scenario_file.empty())
-                options.error = "--scenario needs a file name";
-        } else if (arg == "--snapshot") {
-            if (i + 1 >= argc)
-                options.error = "--snapshot needs a folder";
-            else
-                options.snapshot_folder = argv[++i];
-        } else if (arg.rfind("--snapshot=", 0) == 0) {
-            options.snapshot_folder = arg.substr(11);
-            if (options.snapshot_folder.empty())
-                options.error = "--snapshot needs a folder";
-        } else {
-            options.error = "unknown option: " + arg;
-        }
-    }
+    options.error = cli::ParseCommandLine(OptionTable(), argc, argv, options);
     return options;
 }
 
-std::string UsageText(const std::string& program)
+std::string UsageText() { return cli::UsageText(ProgramManual()); }
+
+const cli::Manual& ProgramManual()
 {
-    return "Usage: " + program + " [--scenario FILE] [--snapshot DIR] [--help]\n"
-           "Runs the wireless LAN configuration utility on a simulated machine: on the desktop\n"
-           "when there is one (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), else headless.\n"
-           "  --scenario FILE  the machine to run on, a JSON scenario (default: the built-in one)\n"
-           "  --snapshot DIR   write PNG pictures of the tray icon and of each page of the\n"
-           "                   window to DIR (drawn offscreen, no display needed), then exit\n"
-           "  --help           show this text\n";
+    static const cli::Manual manual{
+        .program = "zephra",
+        .purpose = "configuration and status utility of a wireless LAN adapter, on a simulated machine",
+        .description = {
+            "Runs the wireless LAN configuration utility on a simulated machine: on the desktop when there "
+            "is one (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), else headless.",
+            "On the desktop the program puts its icon in the system tray, showing once a second whether the "
+            "adapter is connected and how strong the signal is. Double-click the icon to open the window with "
+            "the pages Connection Status, Wireless Network, Advanced, Statistics and Version; right-click it "
+            "for the menu (Show, Hide, Exit). Where the desktop has no tray, the program says so once and "
+            "opens the window at start. Headless, it prints the tray icon's changes.",
+            "The options configure only the simulated machine and how the program is shown, never the "
+            "utility itself. A second copy started by the same user finds the first and ends.",
+            "To start the utility at every login, copy @DATADIR@/zephra/autostart/zephra.desktop into "
+            "~/.config/autostart/.",
+        },
+        .options = cli::Texts(OptionTable()),
+        .environment = {
+            {"DISPLAY", "The X11 display to show the tray icon and the window on."},
+            {"WAYLAND_DISPLAY", "The Wayland display to show them on."},
+            {"QT_QPA_PLATFORM", "The Qt platform to show them with; offscreen draws without a display. With "
+                                "none of these three set the program runs headless."},
+            {"XDG_STATE_HOME", "Where a machine's lasting state is kept; ~/.local/state when unset."},
+            {"XDG_RUNTIME_DIR", "Where run-time files are kept; /tmp/zephra-UID when unset."},
+        },
+        .files = {
+            {"$XDG_STATE_HOME/zephra/MACHINE/",
+             "The lasting state of one simulated machine, one directory per machine: its registry hive, a text "
+             "file that can be read and compared, and its Windows directory."},
+            {"$XDG_RUNTIME_DIR/zephra/",
+             "Run-time files of the user's Zephra processes: one entry per open top-level window, by which a "
+             "second copy finds the first, and the socket of the machine service."},
+            {"@PRIVATEDIR@/LangEN.DLL ... LangZH.DLL",
+             "The six language libraries (English, Japanese, French, German, Korean, Chinese), beside the "
+             "program; the machine's default language picks one."},
+            {"@DATADIR@/zephra/autostart/zephra.desktop", "The entry that starts the utility at login, to copy."},
+        },
+    };
+    return manual;
 }
 
 }  // namespace zephra_app

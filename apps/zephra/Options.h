@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "apps/cli/Manual.h"
+
 namespace zephra_app {
 
 struct Options {
@@ -14,6 +16,8 @@ struct Options {
 };
 
 Options ParseOptions(int argc, const char* const* argv);
-std::string UsageText(const std::string& program);
+std::string UsageText();
+// What `--help` and the manual page zephra(1) say.
+const cli::Manual& ProgramManual();
 
 }  // namespace zephra_app
