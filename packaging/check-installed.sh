@@ -11,6 +11,10 @@ fail() { echo "check-installed: $*" >&2; exit 1; }
 unset LD_LIBRARY_PATH
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Per-user state and run-time files of its own, so no other copy of the program running for
+# this user is found and nothing of the user's machines is touched.
+export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 for link in "$prefix"/bin/zephra*; do
   name=$(basename "$link")

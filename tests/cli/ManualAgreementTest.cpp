@@ -12,7 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "tests/cli/TextLines.h"
+
 namespace {
+
+using cli_test::Lines;
 
 struct Entry {
     std::string label;  // "-h, --help" or "--scenario FILE"
@@ -48,15 +52,6 @@ std::string Output(const std::string& command, int& status)
         out += buffer;
     status = pipe ? pclose(pipe.release()) : -1;
     return out;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // Option lines start with two spaces and a dash; the label ends at the first double space.

@@ -1,22 +1,15 @@
 // The --help text drawn from a manual.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/cli/SampleManual.h"
+#include "tests/cli/TextLines.h"
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using cli_test::Lines;
 
 TEST(UsageText, SynopsisFirstParagraphAndAlignedWrappedOptions)
 {
