@@ -10,6 +10,7 @@ packages=(
   nlohmann-json3-dev libfreetype-dev libfontconfig-dev libpng-dev
   qt6-base-dev qt6-wayland libgl1-mesa-dev
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
+  desktop-file-utils appstream dpkg-dev
 )
 if [ "${1:-}" = "--measure" ]; then
   packages+=(xvfb trayer x11-utils)

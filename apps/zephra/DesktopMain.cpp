@@ -51,6 +51,8 @@ int RunDesktop(const Options& options, int argc, char** argv)
     if (snapshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Desktops match the windows to the menu entry zephra.desktop, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName("zephra");
     // The program ends when its main window goes, not when its last visible window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     qtview::QtPresenter desktop;

@@ -2,31 +2,26 @@
 
 #include <iostream>
 
+#include "apps/cli/CommandLine.h"
 #include "machine/StateDirectory.h"
 
 namespace zephra_app {
 
 namespace {
 
-// An option with a value, given as "--name VALUE" or "--name=VALUE". Returns false when
-// `argv[i]` is not that option; an empty or missing value sets `error` to `needs`.
-bool TakeValue(const std::string& name, const char* needs, int argc, const char* const* argv, int& i,
-               std::string& value, std::string& error)
+const std::vector<cli::Option<Options>>& OptionTable()
 {
-    const std::string arg = argv[i];
-    if (arg == name) {
-        if (i + 1 < argc)
-            value = argv[++i];
-        else
-            value.clear();
-    } else if (arg.rfind(name + "=", 0) == 0) {
-        value = arg.substr(name.size() + 1);
-    } else {
-        return false;
-    }
-    if (value.empty())
-        error = name + " needs " + needs;
-    return true;
+    static const std::vector<cli::Option<Options>> table = {
+        {{"--scenario", "", "FILE", "a file name",
+          "the machine to run on, a JSON scenario (default: the built-in one)"},
+         &Options::scenario_file},
+        {{"--snapshot", "", "DIR", "a folder",
+          "write PNG pictures of the tray icon and of each page of the window to DIR (drawn offscreen, "
+          "no display needed), then exit; runs on a fresh machine that keeps nothing"},
+         &Options::snapshot_folder},
+        {{"--help", "-h", "", "", "print the usage and the options, then exit"}, &Options::help},
+    };
+    return table;
 }
 
 }  // namespace
@@ -34,37 +29,56 @@ bool TakeValue(const std::string& name, const char* needs, int argc, const char*
 Options ParseOptions(int argc, const char* const* argv)
 {
     Options options;
-    for (int i = 1; i < argc && options.error.empty(); ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--fresh") {
-            options.fresh = true;
-        } else if (!TakeValue("--scenario", "a file name", argc, argv, i, options.scenario_file, options.error) &&
-                   !TakeValue("--snapshot", "a folder", argc, argv, i, options.snapshot_folder, options.error) &&
-                   !TakeValue("--machine-dir", "a folder", argc, argv, i, options.machine_dir, options.error)) {
-            options.error = "unknown option: " + arg;
-        }
-    }
+    options.error = cli::ParseCommandLine(OptionTable(), argc, argv, options);
     return options;
 }
 
-std::string UsageText(const std::string& program)
+std::string UsageText() { return cli::UsageText(ProgramManual()); }
+
+const cli::Manual& ProgramManual()
 {
-    return "Usage: " + program + " [--scenario FILE] [--machine-dir DIR] [--fresh] [--snapshot DIR] [--help]\n"
-           "Runs the wireless LAN configuration utility on a simulated machine: on the desktop\n"
-           "when there is one (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), else headless.\n"
-           "The machine keeps its state (its registry) from one run to the next in a directory\n"
-           "of its own: $XDG_STATE_HOME/zephra/MACHINE/, else ~/.local/state/zephra/MACHINE/,\n"
-           "where MACHINE is \"default\" for the built-in machine and the scenario file's name\n"
-           "with a code of its full path for a scenario.\n"
-           "  --scenario FILE    the machine to run on, a JSON scenario (default: the built-in one)\n"
-           "  --machine-dir DIR  keep the machine's state in DIR instead\n"
-           "  --fresh            start from the scenario's initial state, replacing the kept one\n"
-           "  --snapshot DIR     write PNG pictures of the tray icon and of each page of the\n"
-           "                     window to DIR (drawn offscreen, no display needed), then exit;\n"
-           "                     runs on a fresh machine that keeps nothing\n"
-           "  --help             show this text\n";
+    static const cli::Manual manual{
+        .program = "zephra",
+        .purpose = "configuration and status utility of a wireless LAN adapter, on a simulated machine",
+        .description = {
+            "Runs the wireless LAN configuration utility on a simulated machine: on the desktop when there "
+            "is one (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set), else headless.",
+            "On the desktop the program puts its icon in the system tray, showing once a second whether the "
+            "adapter is connected and how strong the signal is. Double-click the icon to open the window with "
+            "the pages Connection Status, Wireless Network, Advanced, Statistics and Version; right-click it "
+            "for the menu (Show, Hide, Exit). Where the desktop has no tray, the program says so once and "
+            "opens the window at start. Headless, it prints the tray icon's changes.",
+            "The machine keeps its state (its registry) from one run to the next in a directory of its own: "
+            "$XDG_STATE_HOME/zephra/MACHINE/, else ~/.local/state/zephra/MACHINE/, where MACHINE is \"default\" "
+            "for the built-in machine and the scenario file's name with a code of its full path for a scenario.",
+            "The options configure only the simulated machine and how the program is shown, never the "
+            "utility itself. A second copy started by the same user finds the first and ends.",
+            "To start the utility at every login, copy @DATADIR@/zephra/autostart/zephra.desktop into "
+            "~/.config/autostart/.",
+        },
+        .options = cli::Texts(OptionTable()),
+        .environment = {
+            {"DISPLAY", "The X11 display to show the tray icon and the window on."},
+            {"WAYLAND_DISPLAY", "The Wayland display to show them on."},
+            {"QT_QPA_PLATFORM", "The Qt platform to show them with; offscreen draws without a display. With "
+                                "none of these three set the program runs headless."},
+            {"XDG_STATE_HOME", "Where a machine's lasting state is kept; ~/.local/state when unset."},
+            {"XDG_RUNTIME_DIR", "Where run-time files are kept; /tmp/zephra-UID when unset."},
+        },
+        .files = {
+            {"$XDG_STATE_HOME/zephra/MACHINE/",
+             "The lasting state of one simulated machine, one directory per machine: its registry hive, a text "
+             "file that can be read and compared, and its Windows directory."},
+            {"$XDG_RUNTIME_DIR/zephra/",
+             "Run-time files of the user's Zephra processes: one entry per open top-level window, by which a "
+             "second copy finds the first, and the socket of the machine service."},
+            {"@PRIVATEDIR@/LangEN.DLL ... LangZH.DLL",
+             "The six language libraries (English, Japanese, French, German, Korean, Chinese), beside the "
+             "program; the machine's default language picks one."},
+            {"@DATADIR@/zephra/autostart/zephra.desktop", "The entry that starts the utility at login, to copy."},
+        },
+    };
+    return manual;
 }
 
 machine::MachineStorage MachineStorageFor(const Options& options)

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "apps/cli/Manual.h"
 #include "machine/Machine.h"
 
 namespace zephra_app {
@@ -18,7 +19,9 @@ struct Options {
 };
 
 Options ParseOptions(int argc, const char* const* argv);
-std::string UsageText(const std::string& program);
+std::string UsageText();
+// What `--help` and the manual page zephra(1) say.
+const cli::Manual& ProgramManual();
 
 // Where the machine keeps its state: the directory given, else its own under the user's
 // state home. A snapshot runs on a fresh machine that keeps nothing, so that its pictures

@@ -10,11 +10,11 @@ int main(int argc, char** argv)
 {
     const zephra_app::Options options = zephra_app::ParseOptions(argc, argv);
     if (!options.error.empty()) {
-        std::cerr << "zephra: " << options.error << "\n" << zephra_app::UsageText("zephra");
+        std::cerr << "zephra: " << options.error << "\n" << zephra_app::UsageText();
         return 2;
     }
     if (options.help) {
-        std::cout << zephra_app::UsageText("zephra");
+        std::cout << zephra_app::UsageText();
         return 0;
     }
 #if ZEPHRA_DESKTOP

@@ -40,7 +40,7 @@ TEST(Options, ASnapshotKeepsNothing)
 
 TEST(Options, TheHelpListsTheMachineOptions)
 {
-    const std::string usage = zephra_app::UsageText("zephra");
+    const std::string usage = zephra_app::UsageText();
     for (const char* option : {"--scenario FILE", "--machine-dir DIR", "--fresh", "--snapshot DIR", "--help"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
