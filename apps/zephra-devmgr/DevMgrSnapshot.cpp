@@ -71,12 +71,8 @@ void DevMgrSnapshot::take_step(std::uint64_t now)
     m_next_ms = now + kTickMs;
     switch (m_step) {
     case Step::DeviceSheet:
-        m_device = OpenSheetOtherThan(nullptr);
-        if (m_device == nullptr) {
-            if (now >= m_deadline_ms)
-                give_up();
+        if (!await_sheet(m_device, nullptr, now))
             return;
-        }
         save(m_device, "general");
         fw::input::SelectTab(m_device, kVersionTab);
         m_step = Step::VersionPage;
@@ -97,12 +93,8 @@ void DevMgrSnapshot::take_step(std::uint64_t now)
         return;
     }
     case Step::StatusSheet:
-        m_status = OpenSheetOtherThan(m_device);
-        if (m_status == nullptr) {
-            if (now >= m_deadline_ms)
-                give_up();
+        if (!await_sheet(m_status, m_device, now))
             return;
-        }
         save(m_status, "status-connection-status");
         fw::input::SelectTab(m_status, kStatisticsTab);
         m_step = Step::StatisticsPage;
@@ -118,6 +110,14 @@ void DevMgrSnapshot::take_step(std::uint64_t now)
         return;
     case Step::Done: return;
     }
+}
+
+bool DevMgrSnapshot::await_sheet(HWND& sheet, HWND except, std::uint64_t now)
+{
+    sheet = OpenSheetOtherThan(except);
+    if (sheet == nullptr && now >= m_deadline_ms)
+        give_up();
+    return sheet != nullptr;
 }
 
 void DevMgrSnapshot::save(HWND sheet, const std::string& name)

@@ -26,6 +26,8 @@ public:
 private:
     enum class Step { DeviceSheet, VersionPage, StatusSheet, StatisticsPage, Close, Done };
     void take_step(std::uint64_t now);
+    // Finds the sheet opened after `except`; gives the snapshot up when none came in time.
+    bool await_sheet(HWND& sheet, HWND except, std::uint64_t now);
     void save(HWND sheet, const std::string& name);
     void give_up();
 
