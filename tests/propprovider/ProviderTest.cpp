@@ -69,6 +69,22 @@ TEST(Provider, AMissingLibraryOrExportIsReportedNotFollowed)
     EXPECT_NE(wrong.error.find("has no export OtherProvider"), std::string::npos) << wrong.error;
 }
 
+DWORD g_requested = 0;
+
+BOOL RefusingProvider(PSP_PROPSHEETPAGE_REQUEST request, LPFNADDPROPSHEETPAGE, LPARAM)
+{
+    g_requested = request->PageRequested;
+    return FALSE;
+}
+
+TEST(Provider, TheDeviceManagerAsksForTheAdvancedPagesAndReportsARefusal)
+{
+    devmgr::ProviderPages pages = devmgr::RequestAdvancedPages(RefusingProvider);
+    EXPECT_EQ(g_requested, SPPSR_ENUM_ADV_DEVICE_PROPERTIES);
+    EXPECT_TRUE(pages.pages.empty());
+    EXPECT_EQ(pages.error, "the page provider refused to add its pages");
+}
+
 TEST(Provider, TheInstallersNameOfTheProviderIsReadAsLibraryAndExport)
 {
     auto name = devmgr::ParseEnumPropPages("ZephraProp.dll,NetPropPageProvider");
