@@ -20,10 +20,16 @@ if(CCACHE_PROGRAM)
   set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
 
+# The layers that stand for the operating system and the windowing framework exist once per
+# process: a program and the device property-page library it loads at run time share one
+# message loop, one window table and one machine, as they would share the system's DLLs.
+set(ZEPHRA_PROCESS_LIBRARIES zephra_cstring zephra_fw_resources zephra_gdi zephra_framework
+    zephra_platform zephra_machine zephra_adapter)
+
 # zephra_library(NAME SOURCES ... [LIBS ...] [SHARED])
 function(zephra_library name)
   cmake_parse_arguments(ARG "SHARED" "" "SOURCES;LIBS" ${ARGN})
-  if(ARG_SHARED)
+  if(ARG_SHARED OR name IN_LIST ZEPHRA_PROCESS_LIBRARIES)
     add_library(${name} SHARED ${ARG_SOURCES})
   else()
     add_library(${name} STATIC ${ARG_SOURCES})

@@ -4,13 +4,13 @@
 #include "framework/Icon.h"
 #include "framework/Window.h"
 #include "framework/MessageLoop.h"
+#include "framework/ModuleState.h"
 #include "framework/ResourceModule.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinUser.h"
 #include "platform/MessageBox.h"
 
 namespace {
-CWinApp* g_app = nullptr;
 // The string that names an application constructed without a name.
 constexpr UINT kAppNameString = 57344;
 }  // namespace
@@ -21,31 +21,35 @@ BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(LPCSTR appName)
+CWinApp::CWinApp(LPCSTR appName, fw::ModuleState* module)
+    : m_pModuleState(module != nullptr ? module : &fw::CurrentModuleState())
 {
     if (appName != nullptr) {
         m_strAppName = appName;
         m_bNameGiven = true;
     }
     m_pszAppName = m_strAppName.c_str();
-    g_app = this;
+    m_pModuleState->app = this;
 }
 
 CWinApp::~CWinApp()
 {
-    if (g_app == this)
-        g_app = nullptr;
+    if (m_pModuleState->app == this)
+        m_pModuleState->app = nullptr;
 }
 
 void CWinApp::InitApplication()
 {
+    AFX_MANAGE_STATE(m_pModuleState);
     m_hInstance = AfxGetInstanceHandle();
     if (!m_bNameGiven) {
         const fw::ResourceModule* own = fw::ModuleFromHandle(m_hInstance);
         m_strAppName = own ? own->find_string(kAppNameString).value_or("") : "";
     }
     m_pszAppName = m_strAppName.c_str();
-    platform::SetApplicationName(m_pszAppName);
+    // The process's message boxes are captioned with the program's name, not a library's.
+    if (m_pModuleState == &fw::ProgramModuleState())
+        platform::SetApplicationName(m_pszAppName);
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
@@ -87,8 +91,12 @@ void CWinApp::DoWaitCursor(int change) { fw::ChangeWaitCursor(change); }
 // Help files are not shipped; the command is accepted and does nothing.
 void CWinApp::OnHelp() {}
 
-CWinApp* AfxGetApp() { return g_app; }
-LPCSTR AfxGetAppName() { return g_app ? g_app->m_pszAppName : ""; }
+CWinApp* AfxGetApp() { return fw::CurrentModuleState().app; }
+LPCSTR AfxGetAppName()
+{
+    const CWinApp* app = AfxGetApp();
+    return app ? app->m_pszAppName : "";
+}
 
 namespace fw {
 

@@ -7,12 +7,17 @@
 
 class CWnd;
 
+namespace fw {
+struct ModuleState;
+}
+
 class CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 
 public:
-    // Without a name, the name is string 57344 of the program's own resources.
-    explicit CWinApp(LPCSTR appName = nullptr);
+    // Without a name, the name is string 57344 of the module's own resources. A library
+    // gives its own module state; the program's object belongs to the current one.
+    explicit CWinApp(LPCSTR appName = nullptr, fw::ModuleState* module = nullptr);
     ~CWinApp() override;
 
     LPCSTR m_pszAppName = "";
@@ -37,7 +42,8 @@ public:
     void DoWaitCursor(int change);
     void OnHelp();
 
-    // Part of the framework's start: takes the program's module and the application name.
+    // Part of the framework's start (a library's, on loading): takes the module's own
+    // resources and the application name.
     void InitApplication();
 
 protected:
@@ -50,8 +56,10 @@ protected:
 private:
     CString m_strAppName;
     bool m_bNameGiven = false;
+    fw::ModuleState* m_pModuleState = nullptr;
 };
 
+// The application object of the module whose code runs.
 CWinApp* AfxGetApp();
 LPCSTR AfxGetAppName();
 

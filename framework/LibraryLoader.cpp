@@ -9,6 +9,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "framework/ModuleState.h"
 #include "framework/ResourceModule.h"
 #include "framework/ResourceReader.h"
 #include "platform/Files.h"
@@ -39,10 +40,8 @@ fs::path ProgramDirectory()
 }
 
 // File names on the system's platform ignore case; the exact name is tried first.
-std::optional<fs::path> FindModuleFile(const std::string& file_name)
+std::optional<fs::path> FindModuleFileIn(const fs::path& directory, const fs::path& name)
 {
-    fs::path name(file_name);
-    fs::path directory = name.has_parent_path() ? name.parent_path() : ProgramDirectory();
     std::error_code ec;
     fs::path exact = directory / name.filename();
     if (fs::is_regular_file(exact, ec))
@@ -56,6 +55,20 @@ std::optional<fs::path> FindModuleFile(const std::string& file_name)
     for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec))
         if (it->is_regular_file(ec) && lower(it->path().filename().string()) == wanted)
             return it->path();
+    return std::nullopt;
+}
+
+// A bare name is looked up in the program's folder, then in the folder of the library whose
+// code asks, so that a library finds its own resource modules beside it.
+std::optional<fs::path> FindModuleFile(const std::string& file_name)
+{
+    fs::path name(file_name);
+    if (name.has_parent_path())
+        return FindModuleFileIn(name.parent_path(), name);
+    if (auto found = FindModuleFileIn(ProgramDirectory(), name))
+        return found;
+    if (const char* own = CurrentModuleState().directory)
+        return FindModuleFileIn(own, name);
     return std::nullopt;
 }
 
@@ -113,9 +126,10 @@ BOOL FreeLibrary(HMODULE handle)
         if (HandleOfModule(it->second.module.get()) != handle)
             continue;
         if (--it->second.uses == 0) {
-            // A released module is never used again.
-            if (AfxGetResourceHandle() == handle)
-                AfxSetResourceHandle(AfxGetInstanceHandle());
+            // A released module is never used again, by the program or the running library.
+            for (ModuleState* state : {&CurrentModuleState(), &ProgramModuleState()})
+                if (state->resources == it->second.module.get())
+                    state->resources = state->own;
             g_loaded.erase(it);
         }
         return TRUE;

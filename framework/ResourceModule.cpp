@@ -1,6 +1,7 @@
 #include "framework/ResourceModule.h"
 
 #include "framework/CString.h"
+#include "framework/ModuleState.h"
 
 namespace fw {
 
@@ -11,9 +12,6 @@ auto find_in(const Map& map, Key key) -> const typename Map::mapped_type*
     auto it = map.find(key);
     return it == map.end() ? nullptr : &it->second;
 }
-
-const ResourceModule* g_program = nullptr;
-const ResourceModule* g_resources = nullptr;
 }  // namespace
 
 const DialogTemplate* ResourceModule::find_dialog(int id) const { return find_in(dialogs, id); }
@@ -30,15 +28,15 @@ std::optional<std::string> ResourceModule::find_string(UINT id) const
 
 void SetProgramModule(const ResourceModule* module)
 {
-    g_program = module;
-    g_resources = module;
+    ProgramModuleState().own = module;
+    ProgramModuleState().resources = module;
 }
 
 }  // namespace fw
 
-HINSTANCE AfxGetInstanceHandle() { return fw::HandleOfModule(fw::g_program); }
-HINSTANCE AfxGetResourceHandle() { return fw::HandleOfModule(fw::g_resources); }
-void AfxSetResourceHandle(HINSTANCE module) { fw::g_resources = fw::ModuleFromHandle(module); }
+HINSTANCE AfxGetInstanceHandle() { return fw::HandleOfModule(fw::CurrentModuleState().own); }
+HINSTANCE AfxGetResourceHandle() { return fw::HandleOfModule(fw::CurrentModuleState().resources); }
+void AfxSetResourceHandle(HINSTANCE module) { fw::CurrentModuleState().resources = fw::ModuleFromHandle(module); }
 
 BOOL CString::LoadString(UINT nID)
 {

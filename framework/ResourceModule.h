@@ -86,8 +86,9 @@ void SetProgramModule(const ResourceModule* module);
 
 }  // namespace fw
 
-// The program's own module (never released).
+// The own resources of the module whose code runs (never released).
 HINSTANCE AfxGetInstanceHandle();
-// The module every resource is loaded from: a language library, or the program itself.
+// The module every resource of the running module is loaded from: a language library, or
+// the module's own resources.
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE module);

@@ -194,7 +194,7 @@ ControlTemplate ReadControl(const Json& source, const std::string& where)
 DialogTemplate ReadDialog(int id, const Json& source, const std::string& where)
 {
     RequireObject(source, where);
-    CheckKeys(source, where, {"caption", "font", "size", "style", "controls"});
+    CheckKeys(source, where, {"caption", "translate", "font", "size", "style", "controls"});
     DialogTemplate dialog;
     dialog.id = id;
     dialog.caption = ReadText(Require(source, "caption", where), FieldOf(where, "caption"));

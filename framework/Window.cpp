@@ -6,6 +6,7 @@
 
 #include "framework/CWnd.h"
 #include "framework/MessageLoop.h"
+#include "framework/ModuleState.h"
 #include "framework/WinUser.h"
 #include "framework/WindowProcedure.h"
 
@@ -113,6 +114,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     w->handle = reinterpret_cast<HWND>(serial);
     w->class_name = className && !IS_INTRESOURCE(className) ? className : "";
     w->kind = fw::KindOfClass(w->class_name);
+    w->module = &fw::CurrentModuleState();
     w->style = style;
     w->ex_style = exStyle;
     w->text = windowName ? windowName : "";

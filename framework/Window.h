@@ -13,6 +13,9 @@
 #include "framework/gdi/Raster.h"
 
 class CWnd;
+namespace fw {
+struct ModuleState;
+}
 using DLGPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
 namespace fw {
@@ -56,6 +59,7 @@ public:
     bool destroying = false;
     bool needs_paint = false;
 
+    ModuleState* module = nullptr;        // current while its procedure runs: its creator's
     CWnd* object = nullptr;               // the attached C++ object, when any
     std::unique_ptr<CWnd> stand_in;       // object handed out for a window that has none
     DLGPROC dialog_proc = nullptr;        // the plain dialog-procedure path

@@ -1,12 +1,14 @@
 #include "framework/WindowProcedure.h"
 
 #include "framework/CWnd.h"
+#include "framework/ModuleState.h"
 #include "framework/WinUser.h"
 
 namespace fw {
 
 LRESULT CallProcedure(Window* w, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    AFX_MANAGE_STATE(w->module);
     if (w->object != nullptr)
         return w->object->WindowProc(message, wParam, lParam);
     return CallOriginalProcedure(w, message, wParam, lParam);

@@ -55,9 +55,11 @@ void CPageConnection::DoDataExchange(CDataExchange* dx)
 BOOL CPageConnection::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_pPrtUtil = &static_cast<CPropSheet*>(GetParent())->m_prtUtil;
+    m_pPrtUtil = SharedPrtUtil();
     return TRUE;
 }
+
+CPrtUtil* CPageConnection::SharedPrtUtil() { return &static_cast<CPropSheet*>(GetParent())->m_prtUtil; }
 
 BOOL CPageConnection::OnSetActive()
 {

@@ -34,6 +34,9 @@ public:
     void DoDataExchange(CDataExchange* dx) override;
 
 protected:
+    // Where the page finds the driver-access object it shares: the sheet's. The device
+    // property-page library's status sheet takes it from its application object instead.
+    virtual CPrtUtil* SharedPrtUtil();
     void OnTimer(UINT_PTR nIDEvent);
     void RefreshTexts();
 

@@ -1,7 +1,7 @@
 // Turns resource sources into the program's compiled-in module (C++) or into a language
 // library file, checking both on the way. Usage:
-//   zephra_rc --layout FILE... [--translation FILE [--complete]] [--name NAME]
-//             (--out-cpp FILE --header HEADER | --out-library FILE)
+//   zephra_rc --layout FILE... [--translation FILE [--complete]] [--shared-translation FILE]
+//             [--name NAME] (--out-cpp FILE --header HEADER [--function NAME] | --out-library FILE)
 
 #include <cstdio>
 #include <filesystem>
@@ -21,7 +21,9 @@ namespace {
 struct Options {
     std::vector<std::string> layout;
     std::string translation;
+    std::string shared_translation;  // another module's: its texts of the layout's resources
     bool complete = false;
+    std::string function = "ProgramResources";
     std::string name;
     std::string out_cpp;
     std::string header;
@@ -44,6 +46,11 @@ Options ParseOptions(int argc, char** argv)
         } else if (arg == "--translation") {
             o.translation = value();
             list = nullptr;
+        } else if (arg == "--shared-translation") {
+            o.shared_translation = value();
+            list = nullptr;
+        } else if (arg == "--function") {
+            o.function = value();
         } else if (arg == "--complete") {
             o.complete = true;
         } else if (arg == "--name") {
@@ -83,8 +90,16 @@ int Run(const Options& o)
 {
     nlohmann::json source = rc::JoinSources(o.layout);
     std::vector<std::string> problems;
-    if (!o.translation.empty())
-        source = rc::ApplyTranslation(source, rc::ReadJsonFile(o.translation), o.complete, problems);
+    if (!o.translation.empty()) {
+        nlohmann::json translation = rc::ReadJsonFile(o.translation);
+        // The module's own translation wins over the shared one.
+        if (!o.shared_translation.empty()) {
+            nlohmann::json merged = rc::TranslationForLayout(source, rc::ReadJsonFile(o.shared_translation));
+            merged.merge_patch(translation);
+            translation = merged;
+        }
+        source = rc::ApplyTranslation(source, translation, o.complete, problems);
+    }
 
     std::string text = source.dump(1, ' ', false);
     fw::ResourceReadResult read = fw::ReadResourceModule(text, o.name);
@@ -103,7 +118,7 @@ int Run(const Options& o)
     if (!o.out_library.empty())
         WriteAtomically(o.out_library, text + "\n");
     else
-        WriteAtomically(o.out_cpp, rc::EmitModuleSource(*read.module, "zephra", "ProgramResources", o.header));
+        WriteAtomically(o.out_cpp, rc::EmitModuleSource(*read.module, "zephra", o.function, o.header));
     return 0;
 }
 

@@ -22,6 +22,42 @@ Json ReadJsonFile(const std::string& path)
     }
 }
 
+namespace {
+
+// A dialog may be the copy of another one with its caption and some control texts changed
+// ("like": the other's id, "texts": control id to text): the templates of one page in
+// several languages then keep one layout.
+void ResolveDerivedDialogs(Json& joined)
+{
+    if (!joined.contains("dialogs"))
+        return;
+    Json& dialogs = joined["dialogs"];
+    for (auto& [id, dialog] : dialogs.items()) {
+        if (!dialog.contains("like"))
+            continue;
+        const std::string base_id = dialog["like"].get<std::string>();
+        if (!dialogs.contains(base_id) || dialogs[base_id].contains("like"))
+            throw std::runtime_error("dialog \"" + id + "\" is like \"" + base_id + "\", which is no plain dialog");
+        Json derived = dialogs[base_id];
+        if (dialog.contains("caption"))
+            derived["caption"] = dialog["caption"];
+        Json texts = dialog.value("texts", Json::object());
+        for (Json& control : derived["controls"]) {
+            const std::string key = control.contains("id") ? std::to_string(control["id"].get<long long>()) : "";
+            if (auto it = texts.find(key); !key.empty() && it != texts.end()) {
+                control["text"] = *it;
+                texts.erase(it);
+            }
+        }
+        if (!texts.empty())
+            throw std::runtime_error("dialog \"" + id + "\" changes the text of control " + texts.begin().key() +
+                                     ", which \"" + base_id + "\" does not have");
+        dialog = derived;
+    }
+}
+
+}  // namespace
+
 Json JoinSources(const std::vector<std::string>& paths)
 {
     Json joined = Json::object();
@@ -40,7 +76,21 @@ Json JoinSources(const std::vector<std::string>& paths)
             }
         }
     }
+    ResolveDerivedDialogs(joined);
     return joined;
+}
+
+Json TranslationForLayout(const Json& layout, const Json& shared)
+{
+    Json picked = Json::object();
+    for (const char* section : {"strings", "dialogs", "menus"}) {
+        if (!shared.contains(section) || !layout.contains(section))
+            continue;
+        for (auto& [id, texts] : shared[section].items())
+            if (layout[section].contains(id))
+                picked[section][id] = texts;
+    }
+    return picked;
 }
 
 namespace {

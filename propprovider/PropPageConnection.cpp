@@ -1,0 +1,5 @@
+#include "propprovider/PropPageConnection.h"
+
+#include "propprovider/ZephraPropApp.h"
+
+CPrtUtil* CPropPageConnection::SharedPrtUtil() { return ThePropApp().m_pPrtUtil; }
