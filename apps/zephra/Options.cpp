@@ -15,6 +15,10 @@ const std::vector<cli::Option<Options>>& OptionTable()
         {{"--scenario", "", "FILE", "a file name",
           "the machine to run on, a JSON scenario (default: the built-in one)"},
          &Options::scenario_file},
+        {{"--machine-dir", "", "DIR", "a folder", "keep the machine's state in DIR instead of its own directory"},
+         &Options::machine_dir},
+        {{"--fresh", "", "", "", "start from the scenario's initial state, replacing the kept one"},
+         &Options::fresh},
         {{"--snapshot", "", "DIR", "a folder",
           "write PNG pictures of the tray icon and of each page of the window to DIR (drawn offscreen, "
           "no display needed), then exit; runs on a fresh machine that keeps nothing"},

@@ -62,6 +62,9 @@ std::pair<std::string, std::vector<Entry>> ReadHelp(const std::string& help)
     std::vector<Entry> entries;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string& line = lines[i];
+        // A long usage line goes on over indented lines of bracketed options.
+        if (opening.empty() && entries.empty() && line.rfind("  [", 0) == 0)
+            continue;
         if (line.rfind("  -", 0) == 0) {
             const std::size_t gap = line.find("  ", 2);
             entries.push_back({line.substr(2, gap - 2), gap == std::string::npos ? "" : line.substr(gap)});
