@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <unistd.h>
 
+#include "machine/StateDirectory.h"
 #include "machine/ZeroAdapter.h"
 #include "machine/adapter/SimulatedAdapterFactory.h"
 #include "machine/registry/InitialRegistry.h"
@@ -23,6 +25,16 @@ std::string WindowsDirectoryName(const std::string& os)
 {
     return os == "2000" || os == "nt4" ? "WINNT" : "WINDOWS";
 }
+
+// The system drive lives in the machine's state directory; a machine that keeps nothing
+// gets a temporary one.
+std::filesystem::path DriveFolder(const MachineStorage& storage)
+{
+    if (storage.directory.empty())
+        return MakeTemporaryDriveFolder();
+    make_private_directory(storage.directory);
+    return std::filesystem::path(storage.directory) / "drive-c";
+}
 }  // namespace
 
 Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& storage)
@@ -30,7 +42,7 @@ Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& s
       m_service(clock, m_faults, scenario.protocol_driver.installed, scenario.protocol_driver.service_running_at_start,
                 scenario.protocol_driver.service_start_pending_ms),
       m_driver(m_faults, std::make_unique<ZeroAdapter>()),
-      m_drive(MakeTemporaryDriveFolder(), true, WindowsDirectoryName(scenario.os), scenario.driver_file_time,
+      m_drive(DriveFolder(storage), storage.directory.empty(), WindowsDirectoryName(scenario.os), scenario.driver_file_time,
               ProgramFolder()),
       m_registry(initial_registry(scenario), scenario.limited_user,
                  storage.directory.empty() ? nullptr : std::make_unique<HiveStore>(storage.directory), storage.fresh)

@@ -50,4 +50,16 @@ std::string machine_state_directory(const std::string& scenario_file)
     return home + "/" + full.stem().string() + "-" + path_hash(full.string());
 }
 
+bool make_private_directory(const std::string& directory)
+{
+    std::error_code error;
+    const std::filesystem::path path(directory);
+    if (!std::filesystem::exists(path, error)) {
+        std::filesystem::create_directories(path, error);
+        if (!error)
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all, error);
+    }
+    return std::filesystem::is_directory(path, error);
+}
+
 }  // namespace machine

@@ -11,4 +11,8 @@ namespace machine {
 // so that two scenarios never share one. "" when neither XDG_STATE_HOME nor HOME is set.
 std::string machine_state_directory(const std::string& scenario_file);
 
+// Creates `directory` and its parents when it is missing, the directory itself private to
+// the user (0700): a machine's state holds WEP keys in clear. True when it is a directory.
+bool make_private_directory(const std::string& directory);
+
 }  // namespace machine

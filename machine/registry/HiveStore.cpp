@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "machine/StateDirectory.h"
 #include "machine/registry/HiveText.h"
 
 namespace machine {
@@ -22,7 +23,6 @@ namespace {
 constexpr const char* kHiveFile = "registry";
 constexpr const char* kLockFile = "registry.lock";
 constexpr const char* kTemporaryPrefix = "registry.tmp-";
-constexpr mode_t kDirectoryMode = 0700;
 constexpr mode_t kFileMode = 0600;
 
 void report(const std::string& what)
@@ -58,14 +58,7 @@ std::string utc_stamp()
 
 HiveStore::HiveStore(std::string directory) : m_directory(std::move(directory))
 {
-    std::error_code error;
-    std::filesystem::path path(m_directory);
-    if (!std::filesystem::exists(path, error)) {
-        std::filesystem::create_directories(path, error);
-        if (!error)
-            std::filesystem::permissions(path, std::filesystem::perms(kDirectoryMode), error);
-    }
-    m_ready = std::filesystem::is_directory(path, error);
+    m_ready = make_private_directory(m_directory);
     if (!m_ready)
         report("cannot use the state directory " + m_directory + "; the registry is not kept");
 }

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include <sys/stat.h>
+
+#include "machine/Clock.h"
 #include "platform/Files.h"
 #include "platform/Kernel.h"
 #include "support/MachineFixture.h"
@@ -73,6 +77,26 @@ TEST(SystemDrive, ATemporaryDriveGoesWithItsMachine)
         EXPECT_TRUE(std::filesystem::is_regular_file(root / "WINDOWS" / machine::kDriverFileRelative));
     }
     EXPECT_FALSE(std::filesystem::exists(root));
+}
+
+TEST(SystemDrive, AKeptMachinesDriveLivesInItsPrivateStateDirectory)
+{
+    std::string base = testing::TempDir() + "zephra-drive-XXXXXX";
+    ASSERT_NE(mkdtemp(base.data()), nullptr);
+    const std::string state = base + "/machine";
+    machine::VirtualClock clock;
+    std::filesystem::path root;
+    {
+        machine::Machine kept(machine::default_scenario(), clock, {state, false});
+        root = kept.drive().root();
+        EXPECT_EQ(root.parent_path(), std::filesystem::path(state));
+        struct stat info {};
+        ASSERT_EQ(stat(state.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700U);
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(root / "WINDOWS" / machine::kDriverFileRelative))
+        << "the drive is part of the machine's lasting state";
+    std::filesystem::remove_all(base);
 }
 
 }  // namespace
