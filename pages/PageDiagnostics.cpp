@@ -4,8 +4,8 @@
 
 #include "driver/PrtUtil.h"
 #include "framework/DataExchange.h"
+#include "pages/TitleFont.h"
 #include "shell/PropSheet.h"
-#include "shell/Zephra.h"
 
 namespace {
 constexpr UINT_PTR kTickTimerId = 1;
@@ -53,12 +53,6 @@ constexpr COLORREF kChartFill = RGB(100, 100, 255);
 
 constexpr float kMega = 1000000.0f;
 constexpr float kKilo = 1000.0f;
-
-// The Korean title face, for the Korean language library.
-constexpr WORD kKoreanPrimaryLang = 0x12;
-constexpr char kKoreanTitleFace[] = "굴림";
-constexpr int kTitleFontHeight = 14;
-constexpr int kTitleFontWidth = 7;
 
 DWORD CounterWord(const BYTE* record, int word)
 {
@@ -127,12 +121,7 @@ void CPageDiagnostics::CreateTitleFont()
     if (s_bTitleFontCreated)
         return;
     s_bTitleFontCreated = TRUE;
-    // The program's application object is always a CZephraApp.
-    const auto* app = static_cast<const CZephraApp*>(AfxGetApp());
-    const bool korean = app != nullptr && app->m_primaryLang == kKoreanPrimaryLang;
-    m_fontTitle.CreateFont(kTitleFontHeight, kTitleFontWidth, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                           korean ? kKoreanTitleFace : "");
+    CreatePageTitleFont(m_fontTitle);
 }
 
 BOOL CPageDiagnostics::OnSetActive()

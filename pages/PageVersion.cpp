@@ -5,11 +5,11 @@
 #include "driver/PrtUtil.h"
 #include "framework/CFileFind.h"
 #include "framework/DataExchange.h"
+#include "pages/TitleFont.h"
 #include "platform/Files.h"
 #include "platform/Kernel.h"
 #include "resources/ResourceIds.h"
 #include "shell/PropSheet.h"
-#include "shell/Zephra.h"
 
 namespace {
 constexpr int IDC_TITLE = 1123;
@@ -29,12 +29,6 @@ constexpr char kUtilityVersion[] = "1.10";
 constexpr char kDriverDate9x[] = "May 13, 2003";
 constexpr int kOsKind9x = 1;
 constexpr DWORD kNameBufferSize = 256;
-
-constexpr WORD kKoreanPrimaryLang = 0x12;
-// "Gulim" in the Korean code page (CP949).
-constexpr char kKoreanTitleFace[] = "\xB1\xBC\xB8\xB2";
-constexpr int kTitleFontHeight = 14;
-constexpr int kTitleFontWidth = 7;
 
 constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                        "July",    "August",   "September", "October", "November", "December"};
@@ -81,11 +75,7 @@ void CPageVersion::CreateTitleFont()
 {
     if (m_fontTitle.GetSafeHandle() != nullptr)
         return;
-    const auto* app = static_cast<CZephraApp*>(AfxGetApp());
-    const bool korean = app != nullptr && app->m_primaryLang == kKoreanPrimaryLang;
-    m_fontTitle.CreateFont(kTitleFontHeight, kTitleFontWidth, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                           korean ? kKoreanTitleFace : "");
+    CreatePageTitleFont(m_fontTitle);
 }
 
 BOOL CPageVersion::OnSetActive()
