@@ -124,20 +124,6 @@ int ShowAdapterProperties(const WirelessAdapter& device)
 
 }  // namespace
 
-std::string UsageText()
-{
-    return "Usage: zephra-devmgr [--scenario FILE] [--machine-dir DIR] [--fresh] [--snapshot DIR] [--help]\n"
-           "Shows the wireless adapter's Properties window as the device manager does: its General\n"
-           "page and the pages of the adapter's page provider (libZephraProp.so beside this program).\n"
-           "Needs a desktop (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set) unless --snapshot is given.\n"
-           "  --scenario FILE  the machine to run on, a JSON scenario (default: the built-in one)\n"
-           "  --machine-dir DIR  keep the machine's state in DIR instead of its own directory\n"
-           "  --fresh          start from the scenario's initial state, replacing the kept one\n"
-           "  --snapshot DIR   write PNG pictures of the General page, the version page and both\n"
-           "                   pages of its status sheet to DIR (drawn offscreen), then exit\n"
-           "  --help           show this text\n";
-}
-
 int RunDeviceManager(const zephra_app::Options& options, fw::Presenter& display)
 {
     std::optional<machine::Scenario> scenario = machine::default_scenario();
