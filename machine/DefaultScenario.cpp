@@ -36,7 +36,12 @@ Scenario default_scenario()
         {"KX710 Wireless LAN Mini-PCI Adapter", "QTND23", std::string(kNetClass) + "\\0001",
          "PCI\\VEN_17FE&DEV_2220&SUBSYS_00000000&REV_01\\4&2C18E1&0&10F0", true, true,
          "Norvel WLAN 802.11B KX710",
-         {{"AuthenticationType", "0"}, {"PSMode", "0"}, {"ShortPreamble", "0"}, {"TransmitRate", "15"}}},
+         // EnumPropPages32 names the device manager's page provider, as the adapter's installation wrote it.
+         {{"AuthenticationType", "0"},
+          {"PSMode", "0"},
+          {"ShortPreamble", "0"},
+          {"TransmitRate", "15"},
+          {"EnumPropPages32", "ZephraProp.dll,NetPropPageProvider"}}},
     };
     s.ip_adapters = {
         {"{6B3E0D5A-1C2F-4A8B-9D71-2E5F0A3C4B18}", "Fast Ethernet Controller - Packet Scheduler Miniport",

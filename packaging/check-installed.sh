@@ -39,6 +39,14 @@ english=("$work"/en/page-1*.png) japanese=("$work"/jp/page-1*.png)
 [ -s "${japanese[0]}" ] || fail "the installed program drew no Japanese first page"
 ! cmp -s "${english[0]}" "${japanese[0]}" || fail "the installed program did not find its Japanese language library"
 
+# The device manager loads the installed page provider and draws its pages.
+provider=$(readlink -f "$prefix/bin/zephra-devmgr")
+[ -s "$(dirname "$provider")/libZephraProp.so" ] || fail "libZephraProp.so is not beside $provider"
+"$prefix/bin/zephra-devmgr" --snapshot "$work/devmgr" > /dev/null || fail "the installed zephra-devmgr --snapshot failed"
+for page in general version status-connection-status status-statistics; do
+  test -s "$work/devmgr/$page.png" || fail "the installed zephra-devmgr drew no $page.png"
+done
+
 desktop-file-validate "$prefix/share/applications/zephra.desktop" "$prefix/share/zephra/autostart/zephra.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zephra.Zephra.metainfo.xml"
 for size in 16 32 48 64 128 256; do

@@ -193,7 +193,7 @@ bool CPageDiagnostics::HasAccessPoint()
 
 void CPageDiagnostics::StopTimerForTick() { StopTickTimer(); }
 void CPageDiagnostics::RestartTimerAfterTick() { StartTickTimer(); }
-void CPageDiagnostics::StartTickTimer() { SetTimer(kTickTimerId, kTickPeriodMs); }
+UINT_PTR CPageDiagnostics::StartTickTimer() { return SetTimer(kTickTimerId, kTickPeriodMs); }
 void CPageDiagnostics::StopTickTimer() { KillTimer(kTickTimerId); }
 
 void CPageDiagnostics::ShowNoLink()

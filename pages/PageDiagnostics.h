@@ -89,7 +89,8 @@ protected:
     virtual void StopTimerForTick();
     virtual void RestartTimerAfterTick();
 
-    void StartTickTimer();
+    // Returns the timer's identifier, 0 when it could not be started.
+    UINT_PTR StartTickTimer();
     void StopTickTimer();
     void CreateTitleFont();
 

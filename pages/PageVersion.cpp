@@ -3,10 +3,9 @@
 #include <string>
 
 #include "driver/PrtUtil.h"
-#include "framework/CFileFind.h"
 #include "framework/DataExchange.h"
+#include "pages/DriverFileDate.h"
 #include "pages/TitleFont.h"
-#include "platform/Files.h"
 #include "platform/Kernel.h"
 #include "resources/ResourceIds.h"
 #include "shell/PropSheet.h"
@@ -22,21 +21,12 @@ constexpr int IDC_DRIVER_FILE = 1087;
 constexpr int IDC_DRIVER_DATE = 1091;
 constexpr int IDC_UTILITY_VERSION = 1096;
 
-constexpr char kDriverFileName[] = "qtnd23.sys";
-constexpr char kDriverFolder[] = "\\system32\\drivers\\";
 constexpr char kUtilityVersion[] = "1.10";
 // Windows 98/Me shows the date the driver was released, whatever the file says.
 constexpr char kDriverDate9x[] = "May 13, 2003";
 constexpr int kOsKind9x = 1;
 constexpr DWORD kNameBufferSize = 256;
 
-constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
-
-const char* MonthName(int month)
-{
-    return month >= 1 && month <= 12 ? kMonthNames[month - 1] : kMonthNames[11];
-}
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CPageVersion, CPropertyPage)
@@ -98,28 +88,8 @@ BOOL CPageVersion::OnSetActive()
     if (m_pPrtUtil->m_nOsKind == kOsKind9x)
         m_txtDriverDate = kDriverDate9x;
     else
-        ReadDriverDate();
+        m_txtDriverDate = DriverFileDate();
 
     UpdateData(FALSE);
     return CPropertyPage::OnSetActive();
-}
-
-// A driver file that cannot be found leaves the date empty: there is no date to show.
-void CPageVersion::ReadDriverDate()
-{
-    char windows[kNameBufferSize] = {};
-    GetWindowsDirectoryA(windows, kNameBufferSize);
-    CString path;
-    path.Format("%s", windows);
-    path += kDriverFolder;
-    path += kDriverFileName;
-
-    m_txtDriverDate.Empty();
-    CFileFind find;
-    if (!find.FindFile(path))
-        return;
-    find.FindNextFile();
-    CTime written;
-    if (find.GetLastWriteTime(written))
-        m_txtDriverDate.Format("%s %d, %d", MonthName(written.GetMonth()), written.GetDay(), written.GetYear());
 }

@@ -38,5 +38,4 @@ protected:
 
 private:
     void CreateTitleFont();
-    void ReadDriverDate();
 };

@@ -2,6 +2,7 @@
 // a second while the driver is bound, and its button opens the status sheet.
 #include "framework/ModuleState.h"
 #include "framework/WinUser.h"
+#include "pages/DriverFileDate.h"
 #include "platform/Kernel.h"
 #include "propprovider/NetPropPageProvider.h"
 #include "propprovider/PropLanguages.h"
@@ -19,6 +20,7 @@ constexpr int IDC_FIRMWARE = 1097;
 constexpr int IDC_EEPROM = 1098;
 constexpr int IDC_DRIVER_VERSION = 1084;
 constexpr int IDC_WEB_ADDRESS = 1127;
+constexpr int IDC_DRIVER_DATE = 1091;
 
 constexpr char kUtilityVersion[] = "1.10";
 constexpr char kVendorWebAddress[] = "http://www.norvel.example/";
@@ -43,6 +45,8 @@ void FillVersionTexts(HWND page)
     SetDlgItemText(page, IDC_COMPUTER, computer);
     SetDlgItemText(page, IDC_UTILITY_VERSION, kUtilityVersion);
     SetDlgItemText(page, IDC_WEB_ADDRESS, kVendorWebAddress);
+    // The file's own date on every system: there is no fixed release date here.
+    SetDlgItemText(page, IDC_DRIVER_DATE, DriverFileDate());
 }
 
 // Closes the session the page opened; the page does not open it again.

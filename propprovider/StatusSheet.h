@@ -4,6 +4,7 @@
 
 #include "framework/CPropertySheet.h"
 #include "propprovider/PropPageConnection.h"
+#include "propprovider/PropPageDiagnostics.h"
 
 class CStatusSheet : public CPropertySheet {
     DECLARE_DYNAMIC(CStatusSheet)
@@ -12,6 +13,6 @@ public:
     CStatusSheet(LPCSTR caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
     CPropPageConnection m_pageConnection;
-    CPropertyPage m_pageDiagnostics;
+    CPropPageDiagnostics m_pageDiagnostics;
     BYTE m_bInModal = 0;
 };

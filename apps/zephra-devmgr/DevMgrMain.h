@@ -13,6 +13,5 @@ namespace devmgr {
 // Shows the window until it is closed; returns 0, or 1 when the provider's pages could not
 // be had (with one message on the error stream), 2 when the scenario is unusable.
 int RunDeviceManager(const zephra_app::Options& options, fw::Presenter& display);
-std::string UsageText();
 
 }  // namespace devmgr

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include "apps/zephra-devmgr/DevMgrMain.h"
+#include "apps/zephra-devmgr/DevMgrOptions.h"
 #include "apps/zephra-devmgr/DevMgrSnapshot.h"
 #include "apps/zephra/DesktopMain.h"
 #include "apps/zephra/Options.h"
@@ -34,7 +35,7 @@ int RunSnapshot(const zephra_app::Options& options, qtview::QtPresenter& desktop
 
 int main(int argc, char** argv)
 {
-    const zephra_app::Options options = zephra_app::ParseOptions(argc, argv);
+    const zephra_app::Options options = devmgr::ParseOptions(argc, argv);
     if (!options.error.empty()) {
         std::cerr << "zephra-devmgr: " << options.error << "\n" << devmgr::UsageText();
         return 2;

@@ -2,12 +2,9 @@
 
 #include <iostream>
 
-#include "apps/cli/CommandLine.h"
 #include "machine/StateDirectory.h"
 
 namespace zephra_app {
-
-namespace {
 
 const std::vector<cli::Option<Options>>& OptionTable()
 {
@@ -27,8 +24,6 @@ const std::vector<cli::Option<Options>>& OptionTable()
     };
     return table;
 }
-
-}  // namespace
 
 Options ParseOptions(int argc, const char* const* argv)
 {

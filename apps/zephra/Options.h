@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "apps/cli/CommandLine.h"
 #include "apps/cli/Manual.h"
 #include "machine/Machine.h"
 
@@ -18,6 +19,8 @@ struct Options {
     std::string error;  // what was wrong with the command line; empty when it was fine
 };
 
+// The program's options; the device manager stand-in takes the same ones.
+const std::vector<cli::Option<Options>>& OptionTable();
 Options ParseOptions(int argc, const char* const* argv);
 std::string UsageText();
 // What `--help` and the manual page zephra(1) say.

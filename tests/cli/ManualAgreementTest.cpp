@@ -142,6 +142,6 @@ TEST_P(ManualAgreement, HelpAndManualPageSayTheSame)
 }
 
 // Every program that installs a manual page.
-INSTANTIATE_TEST_SUITE_P(Programs, ManualAgreement, testing::Values("zephra"));
+INSTANTIATE_TEST_SUITE_P(Programs, ManualAgreement, testing::Values("zephra", "zephra-devmgr"));
 
 }  // namespace

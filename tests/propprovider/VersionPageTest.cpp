@@ -9,6 +9,7 @@
 #include "framework/ModuleState.h"
 #include "framework/WinUser.h"
 #include "framework/Window.h"
+#include "support/MachineFixture.h"
 
 namespace {
 
@@ -122,6 +123,28 @@ TEST(VersionPage, TheButtonOpensANewStatusSheetEachTime)
     EXPECT_NE(second, first);
     EXPECT_EQ(p.ui.tabs(second), (std::vector<std::string>{"Connection Status", "Statistics"}));
     p.ui.close(second);
+}
+
+TEST(VersionPage, TheDriverDateIsTheFilesOwnOnEverySystem)
+{
+    const struct {
+        const char* os;
+        const char* file_time;  // empty: no driver file
+        const char* shown;
+    } rows[] = {
+        {"xp", "2004-02-09 23:45:10", "February 9, 2004"},
+        {"2000", "2003-12-01 00:00:01", "December 1, 2003"},
+        {"xp", "", ""},
+    };
+    for (const auto& row : rows) {
+        machine::Scenario scenario = zephra_test::ScenarioOn(row.os);
+        scenario.driver_file_time = row.file_time;
+        VersionPage p(scenario);
+        ASSERT_NE(p.Open(), nullptr);
+        ASSERT_EQ(p.Text(p.page, IDC_FIRMWARE), Rendered(status_text::FirmwareVersion, {1, 2, 3, 0}))
+            << row.os << ": the page was filled";
+        EXPECT_EQ(p.Text(p.page, IDC_DRIVER_DATE), row.shown) << row.os << " " << row.file_time;
+    }
 }
 
 struct LanguageRow {
