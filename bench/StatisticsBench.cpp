@@ -3,10 +3,10 @@
 // (counters query, texts, three values; goal: under 100 us).
 #include <benchmark/benchmark.h>
 
+#include "bench/SilentPresenter.h"
 #include "controls/OScopeCtrl.h"
 #include "framework/Input.h"
 #include "framework/MessageLoop.h"
-#include "framework/Presenter.h"
 #include "framework/ResourceModule.h"
 #include "framework/WindowClass.h"
 #include "machine/Clock.h"
@@ -67,21 +67,12 @@ void BM_ThreeChartsSampleAndPaint(benchmark::State& state)
 BENCHMARK(BM_ThreeChartsSampleAndPaint);
 
 // Runs the benchmark loop from inside the sheet's modal loop, once the sheet is up.
-class TickPresenter final : public fw::Presenter {
+class TickPresenter final : public SilentPresenter {
 public:
     TickPresenter(benchmark::State& state, CPropSheet& sheet, machine::VirtualClock& clock)
         : m_state(state), m_sheet(sheet), m_clock(clock)
     {
     }
-    void window_created(HWND) override {}
-    void window_destroyed(HWND) override {}
-    void window_changed(HWND, fw::Change) override {}
-    void focus_changed(HWND) override {}
-    void foreground_changed(HWND) override {}
-    void cursor_changed(fw::CursorKind, HCURSOR) override {}
-    void tray_icon_changed(fw::TrayChange, const fw::TrayIcon&) override {}
-    int message_box(const fw::MessageBoxRequest&) override { return IDOK; }
-    UINT popup_menu(const fw::PopupMenuRequest&) override { return 0; }
     void wait_for_events(std::uint64_t) override
     {
         if (m_done || m_sheet.m_hWnd == nullptr)

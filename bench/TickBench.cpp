@@ -5,9 +5,9 @@
 
 #include <functional>
 
+#include "bench/SilentPresenter.h"
 #include "framework/CWinApp.h"
 #include "framework/MessageLoop.h"
-#include "framework/Presenter.h"
 #include "framework/ResourceModule.h"
 #include "framework/WinUser.h"
 #include "machine/Clock.h"
@@ -28,19 +28,10 @@ constexpr UINT_PTR kPageTimerId = 2;
 
 // Shows nothing; while a modal loop is idle it runs the work it was given once, then lets
 // virtual time pass to the loop's next timer.
-class IdlePresenter final : public fw::Presenter {
+class IdlePresenter final : public SilentPresenter {
 public:
     std::function<void()> when_idle;
 
-    void window_created(HWND) override {}
-    void window_destroyed(HWND) override {}
-    void window_changed(HWND, fw::Change) override {}
-    void focus_changed(HWND) override {}
-    void foreground_changed(HWND) override {}
-    void cursor_changed(fw::CursorKind, HCURSOR) override {}
-    void tray_icon_changed(fw::TrayChange, const fw::TrayIcon&) override {}
-    int message_box(const fw::MessageBoxRequest&) override { return IDOK; }
-    UINT popup_menu(const fw::PopupMenuRequest&) override { return 0; }
     void wait_for_events(std::uint64_t deadline_ms) override
     {
         if (when_idle) {
