@@ -13,7 +13,7 @@ constexpr const char* kBuiltInMachine = "default";
 
 std::string state_home()
 {
-    // The specification asks for an absolute path and says to ignore anything else.
+    // A relative XDG_STATE_HOME is invalid and ignored, as the base-directory convention has it.
     const char* xdg = std::getenv("XDG_STATE_HOME");
     if (xdg && xdg[0] == '/')
         return std::string(xdg) + "/zephra";
