@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,10 +28,7 @@ public:
     }
     void SetCounters(std::uint32_t tx, std::uint32_t rx)
     {
-        std::vector<std::uint8_t> record(24, 0);
-        std::memcpy(record.data() + 4, &tx, 4);
-        std::memcpy(record.data() + 16, &rx, 4);
-        adapter.answers[OID_PRT_STATISTICS] = record;
+        adapter.answers[OID_PRT_STATISTICS] = zephra_test::TrafficCountersAnswer(tx, rx);
     }
     HWND Open()
     {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -32,5 +33,15 @@ public:
 private:
     Shared& m_shared;
 };
+
+// The traffic counters' answer: the transmit and receive byte counters (the second and
+// fifth 32-bit words) as given, zeros elsewhere.
+inline std::vector<std::uint8_t> TrafficCountersAnswer(std::uint32_t tx, std::uint32_t rx)
+{
+    std::vector<std::uint8_t> record(24, 0);
+    std::memcpy(record.data() + 4, &tx, 4);
+    std::memcpy(record.data() + 16, &rx, 4);
+    return record;
+}
 
 }  // namespace zephra_test
