@@ -48,8 +48,12 @@ Machine::Machine(const Scenario& scenario, Clock& clock, const MachineStorage& s
                  storage.directory.empty() ? nullptr : std::make_unique<HiveStore>(storage.directory), storage.fresh)
 {
     // A scenario without a radio world keeps the zero-answering adapter (driver tests).
-    if (!scenario.wireless.empty())
-        set_adapter(make_simulated_adapter(scenario.wireless, clock));
+    if (!scenario.wireless.empty()) {
+        std::unique_ptr<SimulatedAdapter> simulated = make_simulated_adapter(scenario.wireless, clock);
+        SimulatedAdapter* kept = simulated.get();
+        set_adapter(std::move(simulated));
+        m_simulated = kept;
+    }
     if (m_adapter_present)
         start_wireless_driver();
 }
@@ -73,6 +77,7 @@ void Machine::start_wireless_driver()
 
 void Machine::set_adapter(std::unique_ptr<Adapter> adapter)
 {
+    m_simulated = nullptr;
     m_driver.set_adapter(adapter ? std::move(adapter) : std::make_unique<ZeroAdapter>());
 }
 

@@ -16,6 +16,8 @@
 
 namespace machine {
 
+class SimulatedAdapter;
+
 constexpr const char* kDevice9x = "\\\\.\\zmux19x.vxd";
 constexpr const char* kDeviceNt = "\\\\.\\ZMUX1W2K";
 constexpr const char* kDriverServiceName = "ZMUX1W2K";
@@ -43,6 +45,9 @@ public:
     // The wireless adapter behind the protocol driver (a zero-answering one until set).
     void set_adapter(std::unique_ptr<Adapter> adapter);
     Adapter& adapter() { return m_driver.adapter(); }
+    // The simulated adapter the scenario's radio world made, for changes to that world while
+    // the machine runs; null when another adapter was set or the scenario has no radio world.
+    SimulatedAdapter* simulated_adapter() { return m_simulated; }
 
     // Hot-plug of the wireless card while the program runs.
     void remove_adapter();
@@ -113,6 +118,7 @@ private:
     Faults m_faults;
     bool m_adapter_present;
     int m_allocations = 0;
+    SimulatedAdapter* m_simulated = nullptr;
     DriverService m_service;
     ProtocolDriver m_driver;
     SystemDrive m_drive;

@@ -23,8 +23,9 @@ std::string state_home()
     return "";
 }
 
-// FNV-1a: a short, stable name for a path.
-std::string path_hash(const std::string& text)
+}  // namespace
+
+std::string path_code(const std::string& text)
 {
     std::uint64_t hash = 14695981039346656037ULL;
     for (unsigned char c : text) {
@@ -36,8 +37,6 @@ std::string path_hash(const std::string& text)
     return digits;
 }
 
-}  // namespace
-
 std::string machine_state_directory(const std::string& scenario_file)
 {
     const std::string home = state_home();
@@ -47,7 +46,7 @@ std::string machine_state_directory(const std::string& scenario_file)
         return home + "/" + kBuiltInMachine;
     std::error_code error;
     std::filesystem::path full = std::filesystem::weakly_canonical(std::filesystem::absolute(scenario_file, error), error);
-    return home + "/" + full.stem().string() + "-" + path_hash(full.string());
+    return home + "/" + full.stem().string() + "-" + path_code(full.string());
 }
 
 bool make_private_directory(const std::string& directory)

@@ -15,4 +15,7 @@ std::string machine_state_directory(const std::string& scenario_file);
 // the user (0700): a machine's state holds WEP keys in clear. True when it is a directory.
 bool make_private_directory(const std::string& directory);
 
+// A short, stable name for a path (16 hex digits), for files named after one.
+std::string path_code(const std::string& text);
+
 }  // namespace machine

@@ -26,13 +26,19 @@ std::vector<OptionText> Texts(const std::vector<Option<Settings>>& table)
 }
 
 // Fills `settings` from argv[1..]; a value is given as `--name VALUE` or `--name=VALUE`.
-// Returns what was wrong with the first bad argument, or an empty text.
+// With `operands`, the first argument that is not an option and everything after it (a
+// command and its arguments, which may look like options: "-70") go there; without, such an
+// argument is an error. Returns what was wrong with the first bad argument, or an empty text.
 template <class Settings>
 std::string ParseCommandLine(const std::vector<Option<Settings>>& table, int argc, const char* const* argv,
-                             Settings& settings)
+                             Settings& settings, std::vector<std::string>* operands = nullptr)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (operands != nullptr && !arg.starts_with('-')) {
+            operands->assign(argv + i, argv + argc);
+            return {};
+        }
         const Option<Settings>* matched = nullptr;
         std::string_view inline_value;
         bool has_inline_value = false;

@@ -104,6 +104,8 @@ std::string ManPage(const Manual& manual, std::string_view version, const Instal
             out += " \\fI" + Literal(option.argument) + "\\fR";
         out += "]\n";
     }
+    if (!manual.operands.empty())
+        out += Escape(std::string(manual.operands)) + "\n";
 
     out += ".SH DESCRIPTION\n";
     for (std::size_t i = 0; i < manual.description.size(); ++i) {
@@ -117,6 +119,7 @@ std::string ManPage(const Manual& manual, std::string_view version, const Instal
         for (const OptionText& option : manual.options)
             out += ".TP\n" + OptionTerm(option) + "\n" + Sentence(option.help) + "\n";
     }
+    AppendEntries(out, "COMMANDS", manual.commands, "B", directories);
     AppendEntries(out, "ENVIRONMENT", manual.environment, "B", directories);
     AppendEntries(out, "FILES", manual.files, "I", directories);
 

@@ -28,6 +28,8 @@ struct Manual {
     std::string_view purpose{};                 // the line after the name in NAME
     std::vector<std::string_view> description{};  // paragraphs; `--help` shows the first
     std::vector<OptionText> options{};
+    std::string_view operands{};                // after the options in the synopsis: "[ctl COMMAND]"
+    std::vector<ManualEntry> commands{};        // "ctl status": what the command does
     std::vector<ManualEntry> environment{};
     std::vector<ManualEntry> files{};
     std::vector<std::string_view> see_also{};   // "zephra-devmgr(1)"

@@ -51,6 +51,8 @@ std::string UsageText(const Manual& manual)
             synopsis += " " + std::string(option.argument);
         synopsis += "]";
     }
+    if (!manual.operands.empty())
+        synopsis += " " + std::string(manual.operands);
     std::string out;
     AppendWrapped(out, "", synopsis, 2);
     if (!manual.description.empty())
@@ -64,6 +66,12 @@ std::string UsageText(const Manual& manual)
         std::string lead = "  " + OptionLabel(option);
         lead.resize(help_column, ' ');
         AppendWrapped(out, lead, option.help, help_column);
+    }
+    if (!manual.commands.empty())
+        out += "Commands:\n";
+    for (const ManualEntry& command : manual.commands) {
+        AppendWrapped(out, "  " + std::string(command.term), "", 4);
+        AppendWrapped(out, "      ", command.text, 6);
     }
     return out;
 }

@@ -6,10 +6,9 @@
 
 #include "apps/zephra-devmgr/DevMgrResources.h"
 #include "apps/zephra-devmgr/DeviceManager.h"
+#include "apps/zephra/ProgramMachine.h"
 #include "framework/Presenter.h"
 #include "framework/ResourceModule.h"
-#include "machine/Clock.h"
-#include "machine/Machine.h"
 #include "machine/Scenario.h"
 #include "platform/Kernel.h"
 #include "platform/MachineScope.h"
@@ -135,9 +134,8 @@ int RunDeviceManager(const zephra_app::Options& options, fw::Presenter& display)
         }
         scenario = load.scenario;
     }
-    machine::RealClock clock;
-    machine::Machine computer(*scenario, clock, zephra_app::MachineStorageFor(options));
-    platform::MachineScope scope(computer);
+    zephra_app::ProgramMachine computer(options, *scenario, "zephra-devmgr", std::cerr);
+    platform::MachineScope scope(computer.port(), computer.clock());
     fw::SetProgramModule(&zephra::DevMgrResources());
     fw::Presenter* previous = fw::SetPresenter(&display);
 

@@ -43,7 +43,8 @@ const cli::Manual& DevMgrManual()
             "adapter's page provider adds. Without a desktop it needs --snapshot.",
             "The provider is found as the device installer finds it: the EnumPropPages32 value of the adapter's "
             "driver key names the library and its export, and the library is loaded from beside the program.",
-            "The machine keeps its state in the same directory as for zephra(1).",
+            "The machine is the one zephra(1) runs on: the machine service's, started when none runs, unless "
+            "--in-process asks for one of its own; it keeps its state in the same directory.",
         },
         .options = cli::Texts(OptionTable()),
         .environment = {
@@ -57,7 +58,7 @@ const cli::Manual& DevMgrManual()
             {"@PRIVATEDIR@/libZephraProp.so",
              "The adapter's page provider, with its language libraries PLangEN.DLL ... PLangZH.DLL beside it."},
         },
-        .see_also = {"zephra(1)"},
+        .see_also = {"zephra(1)", "zephra-machine(1)"},
     };
     return manual;
 }

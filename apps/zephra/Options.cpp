@@ -16,6 +16,9 @@ const std::vector<cli::Option<Options>>& OptionTable()
          &Options::machine_dir},
         {{"--fresh", "", "", "", "start from the scenario's initial state, replacing the kept one"},
          &Options::fresh},
+        {{"--in-process", "", "", "",
+          "run on a machine of the program's own instead of the machine service that the user's programs share"},
+         &Options::in_process},
         {{"--snapshot", "", "DIR", "a folder",
           "write PNG pictures of the tray icon and of each page of the window to DIR (drawn offscreen, "
           "no display needed), then exit; runs on a fresh machine that keeps nothing"},
@@ -50,6 +53,10 @@ const cli::Manual& ProgramManual()
             "The machine keeps its state (its registry) from one run to the next in a directory of its own: "
             "$XDG_STATE_HOME/zephra/MACHINE/, else ~/.local/state/zephra/MACHINE/, where MACHINE is \"default\" "
             "for the built-in machine and the scenario file's name with a code of its full path for a scenario.",
+            "The machine is the one the machine service zephra-machine(1) runs for the machine's directory, "
+            "shared with zephra-devmgr(1) and every other program on it; the program starts the service when "
+            "none runs. With --in-process, or when the service cannot be started, the program runs on a machine "
+            "of its own. A snapshot always runs on a fresh machine of its own.",
             "The options configure only the simulated machine and how the program is shown, never the "
             "utility itself. A second copy started by the same user finds the first and ends.",
             "To start the utility at every login, copy @DATADIR@/zephra/autostart/zephra.desktop into "
@@ -76,6 +83,7 @@ const cli::Manual& ProgramManual()
              "program; the machine's default language picks one."},
             {"@DATADIR@/zephra/autostart/zephra.desktop", "The entry that starts the utility at login, to copy."},
         },
+        .see_also = {"zephra-devmgr(1)", "zephra-machine(1)"},
     };
     return manual;
 }

@@ -15,6 +15,7 @@ struct Options {
     std::string snapshot_folder;  // not empty: write pictures of the program there and exit
     std::string machine_dir;  // empty: the machine's own directory under the user's state home
     bool fresh = false;  // start from the scenario's initial state
+    bool in_process = false;  // a machine of the program's own instead of the shared machine service
     bool help = false;
     std::string error;  // what was wrong with the command line; empty when it was fine
 };

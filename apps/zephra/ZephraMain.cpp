@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "apps/zephra/ConsolePresenter.h"
+#include "apps/zephra/ProgramMachine.h"
 #include "apps/zephra/ProgramPresenter.h"
 #include "apps/zephra/RuntimeWindowDirectory.h"
 #include "apps/zephra/StopSignals.h"
@@ -36,10 +37,9 @@ int RunZephra(const Options& options, fw::Presenter* display)
     const std::optional<machine::Scenario> scenario = LoadScenario(options);
     if (!scenario)
         return 2;
-    machine::RealClock clock;
     // The machine builds its adapter from the scenario's radio world, checked when it was read.
-    machine::Machine computer(*scenario, clock, MachineStorageFor(options));
-    platform::MachineScope scope(computer);
+    ProgramMachine computer(options, *scenario, "zephra", std::cerr);
+    platform::MachineScope scope(computer.port(), computer.clock());
     fw::SetProgramModule(&zephra::ProgramResources());
 
     RuntimeWindowDirectory directory(RuntimeWindowDirectory::DefaultFolder());

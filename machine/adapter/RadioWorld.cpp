@@ -1,5 +1,7 @@
 #include "machine/adapter/RadioWorld.h"
 
+#include <utility>
+
 #include "machine/adapter/PseudoRandom.h"
 
 namespace machine {
@@ -69,6 +71,22 @@ std::vector<ScanRecord> RadioWorld::scan(std::uint64_t now_ms) const
     }
     records.insert(records.end(), repeats.begin(), repeats.end());
     return records;
+}
+
+std::optional<std::size_t> RadioWorld::find(const MacAddress& bssid) const
+{
+    for (std::size_t i = 0; i < m_networks.size(); ++i)
+        if (m_networks[i].bssid == bssid)
+            return i;
+    return std::nullopt;
+}
+
+bool RadioWorld::add(RadioNetwork network)
+{
+    if (find(network.bssid))
+        return false;
+    m_networks.push_back(std::move(network));
+    return true;
 }
 
 }  // namespace machine

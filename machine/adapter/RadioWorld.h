@@ -31,6 +31,14 @@ public:
     // What a scan completing at `now_ms` reports; a network reported twice comes again at the end.
     std::vector<ScanRecord> scan(std::uint64_t now_ms) const;
 
+    // Changes made while the machine runs, by a person or a script: the network of `bssid`
+    // moves, goes off or on, or a new one appears.
+    std::optional<std::size_t> find(const MacAddress& bssid) const;
+    void set_signal(std::size_t index, int signal_dbm) { m_networks[index].signal_dbm = signal_dbm; }
+    void set_on(std::size_t index, bool on) { m_networks[index].on = on; }
+    // False when the BSSID is taken: events and the association name networks by it.
+    bool add(RadioNetwork network);
+
 private:
     std::vector<RadioNetwork> m_networks;
     std::vector<WorldEvent> m_events;

@@ -197,6 +197,17 @@ void read_event(const JsonReader& reader, WirelessScenario& scenario)
 
 }  // namespace
 
+RadioNetwork parse_radio_network(const nlohmann::json& network, const std::string& path)
+{
+    return read_network(JsonReader(network, path));
+}
+
+MacAddress parse_mac_address(const std::string& text, const std::string& path)
+{
+    const nlohmann::json value(text);
+    return JsonReader(value, path).mac_address();
+}
+
 WirelessScenario parse_wireless_scenario(const nlohmann::json& wireless)
 {
     const JsonReader root(wireless, "wireless");

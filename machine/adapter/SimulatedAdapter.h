@@ -11,6 +11,7 @@
 #include "machine/Adapter.h"
 #include "machine/Clock.h"
 #include "machine/adapter/Association.h"
+#include "machine/adapter/RadioStatus.h"
 #include "machine/adapter/RadioWorld.h"
 #include "machine/adapter/ScanRecord.h"
 #include "machine/adapter/StationSettings.h"
@@ -31,6 +32,17 @@ public:
     bool link_up();
     std::string associated_ssid();
     StationSettings settings();
+
+    // Changes to the world around the station while it runs, made by a person or a script
+    // through the machine's control. Each takes effect at the clock's present time.
+    RadioStatus status();
+    std::vector<RadioNetwork> networks();
+    // False when no network has `bssid`.
+    bool set_signal(const MacAddress& bssid, int signal_dbm);
+    bool switch_network(const MacAddress& bssid, bool on);
+    // False when the BSSID is already in use.
+    bool add_network(RadioNetwork network);
+    void set_traffic(std::uint64_t tx_bytes_per_s, std::uint64_t rx_bytes_per_s);
 
     // Below this the adapter reports no signal.
     static constexpr int kNoSignalDbm = -100;

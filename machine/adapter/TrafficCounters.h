@@ -18,6 +18,13 @@ public:
     // The 24-byte answer: tx frames, tx bytes, tx errors, rx frames, rx bytes, rx errors.
     void write(std::span<std::uint8_t> data) const;
 
+    // New rates from now on; what was counted stays.
+    void set_rates(std::uint64_t tx_bytes_per_s, std::uint64_t rx_bytes_per_s)
+    {
+        m_tx.rate = tx_bytes_per_s;
+        m_rx.rate = rx_bytes_per_s;
+    }
+
     std::uint32_t tx_bytes() const { return static_cast<std::uint32_t>(m_tx.bytes); }
     std::uint32_t rx_bytes() const { return static_cast<std::uint32_t>(m_rx.bytes); }
 

@@ -1,0 +1,26 @@
+#pragma once
+// Where the service of a machine listens: a socket in the user's runtime folder, named after
+// the machine's state directory, so that every process on one machine finds the same service.
+
+#include <filesystem>
+#include <string>
+
+namespace machine::service {
+
+// $XDG_RUNTIME_DIR/zephra; without XDG_RUNTIME_DIR, /tmp/zephra-UID, which prepare_runtime_folder
+// checks belongs to this user alone (another user could have made it first).
+std::filesystem::path runtime_folder();
+
+// Creates `folder` when missing (0700) and checks that it is a real directory of this user
+// that no one else may enter. Returns what is wrong, or "".
+std::string prepare_runtime_folder(const std::filesystem::path& folder);
+
+struct ServiceEndpoint {
+    std::filesystem::path socket;  // the listening socket
+    std::filesystem::path lock;    // held by the running service for its whole life
+};
+
+// The endpoint of the machine kept in `machine_directory`, in `folder`.
+ServiceEndpoint endpoint_for(const std::filesystem::path& folder, const std::string& machine_directory);
+
+}  // namespace machine::service
