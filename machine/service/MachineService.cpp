@@ -77,6 +77,10 @@ MachineService::Claim MachineService::claim(const ServiceEndpoint& endpoint, std
         error = "cannot lock " + endpoint.lock.string() + ": " + std::strerror(errno);
         return Claim::Failed;
     }
+    // Who holds the machine, for a person (or a test) that wants to signal it.
+    const std::string pid = std::to_string(getpid()) + "\n";
+    if (ftruncate(m_lock_fd, 0) != 0 || ::write(m_lock_fd, pid.data(), pid.size()) != static_cast<ssize_t>(pid.size()))
+        m_log << "zephra-machine: cannot note the process id in " << endpoint.lock.string() << std::endl;
     return Claim::Claimed;
 }
 
