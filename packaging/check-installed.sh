@@ -47,6 +47,18 @@ for page in general version status-connection-status status-statistics; do
   test -s "$work/devmgr/$page.png" || fail "the installed zephra-devmgr drew no $page.png"
 done
 
+# The machine service is beside the programs that start it, and serves its control command.
+[ -x "$(dirname "$program")/zephra-machine" ] || fail "zephra-machine is not beside $program"
+"$prefix/bin/zephra-machine" --machine-dir "$work/machine" --idle-stop 30 &
+service=$!
+for _ in $(seq 200); do
+  "$prefix/bin/zephra-machine" ctl --machine-dir "$work/machine" status > "$work/status" 2>/dev/null && break
+  sleep 0.05
+done
+kill "$service"
+wait "$service" || fail "the installed zephra-machine did not stop cleanly on SIGTERM"
+grep -q "adapter: *present" "$work/status" || fail "the installed zephra-machine ctl status did not answer"
+
 desktop-file-validate "$prefix/share/applications/zephra.desktop" "$prefix/share/zephra/autostart/zephra.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zephra.Zephra.metainfo.xml"
 for size in 16 32 48 64 128 256; do

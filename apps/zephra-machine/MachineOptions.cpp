@@ -101,7 +101,11 @@ const cli::Manual& MachineManual()
         .files = {
             {"$XDG_RUNTIME_DIR/zephra/machine-CODE.sock",
              "The socket of the service of one machine, CODE naming the machine's directory; mode 0600."},
-            {"$XDG_RUNTIME_DIR/zephra/machine-CODE.lock", "Held by the running service of that machine."},
+            {"$XDG_RUNTIME_DIR/zephra/machine-CODE.lock",
+             "Held by the running service of that machine; it holds the service's process id."},
+            {"$XDG_RUNTIME_DIR/zephra/machine-CODE.log",
+             "What a service that a program started says: requests it refused, failures. A service started by "
+             "hand writes to its standard error instead."},
         },
         .see_also = {"zephra(1)", "zephra-devmgr(1)"},
     };

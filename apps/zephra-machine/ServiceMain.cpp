@@ -31,6 +31,8 @@ void InstallStopSignals()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A log whose reader went away must not end the service.
+    signal(SIGPIPE, SIG_IGN);
 }
 
 // Tells the program that started the service that it may connect now.

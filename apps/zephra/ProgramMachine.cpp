@@ -21,10 +21,12 @@ std::string Absolute(const std::string& path)
 }
 
 // The service's command line: the same machine, kept in the same directory.
-machine::service::ServiceLaunch LaunchFor(const Options& options, const std::string& directory)
+machine::service::ServiceLaunch LaunchFor(const Options& options, const std::string& directory,
+                                          const machine::service::ServiceEndpoint& endpoint)
 {
     machine::service::ServiceLaunch launch{(machine::ProgramFolder() / kServiceProgram).string(),
-                                           {"--machine-dir", Absolute(directory)}};
+                                           {"--machine-dir", Absolute(directory)},
+                                           endpoint.log.string()};
     if (!options.scenario_file.empty()) {
         launch.arguments.push_back("--scenario");
         launch.arguments.push_back(Absolute(options.scenario_file));
@@ -46,9 +48,10 @@ ProgramMachine::ProgramMachine(const Options& options, const machine::Scenario& 
         const auto folder = machine::service::runtime_folder();
         std::string problem = machine::service::prepare_runtime_folder(folder);
         if (problem.empty()) {
-            auto remote = std::make_unique<machine::service::RemoteMachine>(
-                machine::service::endpoint_for(folder, storage.directory).socket);
-            problem = machine::service::connect_or_start(*remote, LaunchFor(options, storage.directory), kStartTimeoutMs);
+            const auto endpoint = machine::service::endpoint_for(folder, storage.directory);
+            auto remote = std::make_unique<machine::service::RemoteMachine>(endpoint.socket);
+            problem = machine::service::connect_or_start(*remote, LaunchFor(options, storage.directory, endpoint),
+                                                         kStartTimeoutMs);
             if (problem.empty())
                 m_remote = std::move(remote);
         }

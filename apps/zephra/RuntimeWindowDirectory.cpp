@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "framework/Window.h"
+#include "machine/service/ServiceEndpoint.h"
 
 namespace zephra_app {
 
@@ -47,18 +48,12 @@ HWND ForeignHandle(int pid)
 
 }  // namespace
 
-fs::path RuntimeWindowDirectory::DefaultFolder()
-{
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0')
-        return fs::path(runtime) / "zephra";
-    return fs::path("/tmp") / ("zephra-" + std::to_string(getuid()));
-}
+fs::path RuntimeWindowDirectory::DefaultFolder() { return machine::service::runtime_folder(); }
 
 RuntimeWindowDirectory::RuntimeWindowDirectory(fs::path folder) : m_folder(std::move(folder)), m_pid(getpid())
 {
-    std::error_code ignored;
-    fs::create_directories(m_folder, ignored);
-    ::chmod(m_folder.c_str(), 0700);
+    // Made when missing; one that is another user's cannot be written, and publishing fails.
+    machine::service::prepare_runtime_folder(m_folder);
 }
 
 RuntimeWindowDirectory::~RuntimeWindowDirectory()

@@ -13,7 +13,7 @@ namespace zephra_app {
 
 class RuntimeWindowDirectory final : public fw::WindowDirectory {
 public:
-    // $XDG_RUNTIME_DIR/zephra, else /tmp/zephra-<uid>.
+    // $XDG_RUNTIME_DIR/zephra, else /tmp/zephra-<uid>: the machine service's folder too.
     static std::filesystem::path DefaultFolder();
 
     explicit RuntimeWindowDirectory(std::filesystem::path folder);

@@ -3,6 +3,7 @@
 // association and the radio world around it, all moving on the machine's clock.
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -57,6 +58,8 @@ private:
     bool apply(std::uint32_t oid, std::span<const std::uint8_t> data);
     bool set_ssid(std::span<const std::uint8_t> data);
     bool add_wep_key(std::span<const std::uint8_t> data);
+    // Changes the network of `bssid` now, and lets the station follow; false when there is none.
+    bool change_network(const MacAddress& bssid, const std::function<void(std::size_t)>& change);
 
     std::mutex m_mutex;
     Clock& m_clock;

@@ -31,28 +31,26 @@ std::vector<RadioNetwork> SimulatedAdapter::networks()
     return m_world.networks();
 }
 
-bool SimulatedAdapter::set_signal(const MacAddress& bssid, int signal_dbm)
+bool SimulatedAdapter::change_network(const MacAddress& bssid, const std::function<void(std::size_t)>& change)
 {
     std::lock_guard lock(m_mutex);
     bring_up_to_date();
     const auto index = m_world.find(bssid);
     if (!index)
         return false;
-    m_world.set_signal(*index, signal_dbm);
+    change(*index);
     m_association.follow(m_settings, m_world, m_updated_ms);
     return true;
 }
 
+bool SimulatedAdapter::set_signal(const MacAddress& bssid, int signal_dbm)
+{
+    return change_network(bssid, [&](std::size_t index) { m_world.set_signal(index, signal_dbm); });
+}
+
 bool SimulatedAdapter::switch_network(const MacAddress& bssid, bool on)
 {
-    std::lock_guard lock(m_mutex);
-    bring_up_to_date();
-    const auto index = m_world.find(bssid);
-    if (!index)
-        return false;
-    m_world.set_on(*index, on);
-    m_association.follow(m_settings, m_world, m_updated_ms);
-    return true;
+    return change_network(bssid, [&](std::size_t index) { m_world.set_on(index, on); });
 }
 
 bool SimulatedAdapter::add_network(RadioNetwork network)

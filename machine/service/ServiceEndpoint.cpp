@@ -42,7 +42,7 @@ ServiceEndpoint endpoint_for(const fs::path& folder, const std::string& machine_
     std::error_code error;
     const fs::path full = fs::weakly_canonical(fs::absolute(machine_directory, error), error);
     const std::string name = "machine-" + path_code(full.string());
-    return {folder / (name + ".sock"), folder / (name + ".lock")};
+    return {folder / (name + ".sock"), folder / (name + ".lock"), folder / (name + ".log")};
 }
 
 }  // namespace machine::service

@@ -18,6 +18,7 @@ std::string prepare_runtime_folder(const std::filesystem::path& folder);
 struct ServiceEndpoint {
     std::filesystem::path socket;  // the listening socket
     std::filesystem::path lock;    // held by the running service for its whole life; holds its process id
+    std::filesystem::path log;     // what a service started on demand says (refusals, failures)
 };
 
 // The endpoint of the machine kept in `machine_directory`, in `folder`.

@@ -18,10 +18,11 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 // The service runs apart from the program that started it: its own session (a terminal's
-// hang-up does not reach it), no parent to reap it (the middle process ends at once), and
-// only the readiness pipe and the standard output and error inherited.
+// hang-up does not reach it), no parent to reap it (the middle process ends at once), its
+// output to its log, and only the readiness pipe inherited.
 int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
 {
+    const int log = launch.log.empty() ? -1 : open(launch.log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     std::vector<std::string> words = launch.arguments;
     words.insert(words.begin(), launch.program);
     words.push_back(kReadyFdOption);
@@ -32,8 +33,12 @@ int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
     argv.push_back(nullptr);
 
     const pid_t middle = fork();
-    if (middle < 0)
-        return errno;
+    if (middle < 0) {
+        const int error = errno;
+        if (log >= 0)
+            close(log);
+        return error;
+    }
     if (middle == 0) {
         // Only async-signal-safe calls from here to exec: the parent may have threads.
         const pid_t service = fork();
@@ -42,9 +47,14 @@ int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
         setsid();
         if (chdir("/") != 0)
             _exit(127);
-        const int null = open("/dev/null", O_RDONLY);
+        const int null = open("/dev/null", O_RDWR);
         if (null >= 0)
             dup2(null, STDIN_FILENO);
+        const int output = log >= 0 ? log : null;
+        if (!launch.log.empty() && output >= 0) {
+            dup2(output, STDOUT_FILENO);
+            dup2(output, STDERR_FILENO);
+        }
         if (ready_write_end == kReadyFd)
             fcntl(kReadyFd, F_SETFD, 0);
         else
@@ -53,6 +63,8 @@ int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
         execv(argv[0], argv.data());
         _exit(127);
     }
+    if (log >= 0)
+        close(log);
     int status = 0;
     while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
     }

@@ -14,6 +14,9 @@ class RemoteMachine;
 struct ServiceLaunch {
     std::string program;
     std::vector<std::string> arguments;
+    // Where its standard output and error go; empty: the starter's own. A service outlives
+    // the program that started it and must not hold that program's terminal or pipes open.
+    std::string log;
 };
 
 // The option by which the service is given the pipe to report readiness on.

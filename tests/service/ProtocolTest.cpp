@@ -98,6 +98,10 @@ TEST_F(Protocol, BadRequestsAreRefusedAndTheServiceKeepsServing)
         // And everyone else is still served.
         EXPECT_EQ(m_client->computer_name(), "ZEPHRA-PC");
     }
+    // Each refusal is in the service's log.
+    const std::string log = Log();
+    for (const Case& c : cases)
+        EXPECT_NE(log.find(c.refusal), std::string::npos) << c.name;
 }
 
 TEST_F(Protocol, ATruncatedMessageIsDroppedWithItsClient)
@@ -112,6 +116,7 @@ TEST_F(Protocol, ATruncatedMessageIsDroppedWithItsClient)
     ExpectServing(other);
     truncated.close();
     ExpectServing(other);
+    EXPECT_TRUE(Eventually([&] { return Log().find("truncated message") != std::string::npos; })) << Log();
 }
 
 }  // namespace

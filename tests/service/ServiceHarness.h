@@ -60,7 +60,8 @@ protected:
     machine::service::ServiceLaunch Launch(std::vector<std::string> extra = {}) const
     {
         machine::service::ServiceLaunch launch{std::string(ZEPHRA_BIN_DIR) + "/zephra-machine",
-                                               {"--machine-dir", m_machine_dir, "--idle-stop", "30"}};
+                                               {"--machine-dir", m_machine_dir, "--idle-stop", "30"},
+                                               m_endpoint.log.string()};
         launch.arguments.insert(launch.arguments.end(), extra.begin(), extra.end());
         return launch;
     }
@@ -86,6 +87,12 @@ protected:
         pid_t pid = 0;
         lock >> pid;
         return pid;
+    }
+
+    std::string Log() const
+    {
+        std::ifstream in(m_endpoint.log);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     bool Running() const
