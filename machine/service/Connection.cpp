@@ -89,16 +89,15 @@ std::optional<nlohmann::json> Connection::receive(int timeout_ms)
             return message;
         if (status != FrameReader::Status::Incomplete)
             break;
+        // The answer is not there yet when the request has just gone: wait first, then read.
+        if (!wait_for(m_fd, POLLIN, deadline))
+            break;
         std::uint8_t buffer[16 * 1024];
         const ssize_t n = ::recv(m_fd, buffer, sizeof buffer, MSG_DONTWAIT);
         if (n > 0)
             m_reader.append(buffer, static_cast<std::size_t>(n));
-        else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            if (!wait_for(m_fd, POLLIN, deadline))
-                break;
-        } else {
+        else if (n == 0 || (errno != EAGAIN && errno != EINTR))
             break;
-        }
     }
     close();
     return std::nullopt;

@@ -171,6 +171,9 @@ bool MachineService::read_from(Machine& machine, Client& client)
             // Past an oversized length nothing more is read into memory.
             if (!client.closing)
                 client.reader.append(buffer, static_cast<std::size_t>(n));
+            // A short read took all there was: no second call only to hear "nothing more".
+            if (static_cast<std::size_t>(n) < sizeof buffer)
+                break;
             continue;
         }
         if (n < 0 && errno == EINTR)
