@@ -13,6 +13,7 @@
 
 #include "machine/Machine.h"
 #include "machine/service/MachineControl.h"
+#include "machine/service/PortOperations.h"
 #include "machine/service/PortServer.h"
 #include "machine/service/UnixAddress.h"
 
@@ -37,6 +38,8 @@ struct MachineService::Client {
     FrameReader reader;
     Bytes output;
     bool closing = false;  // the stream cannot be followed any more: drop it once answered
+    bool program = false;  // it has made machine calls, not only control requests
+    std::vector<std::uint32_t> devices;  // the protocol driver's devices it holds open
 };
 
 MachineService::MachineService(std::ostream& log) : m_log(log)
@@ -202,11 +205,41 @@ bool MachineService::read_from(Machine& machine, Client& client)
             const nlohmann::json reply = handle(machine, message);
             if (reply.contains("e"))
                 m_log << "zephra-machine: refused a request: " << reply["e"].get<std::string>() << std::endl;
+            else
+                note_devices(client, message, reply);
             const Bytes bytes = frame(reply);
             client.output.insert(client.output.end(), bytes.begin(), bytes.end());
         }
     }
     return flush(client);
+}
+
+void MachineService::note_devices(Client& client, const nlohmann::json& request, const nlohmann::json& reply)
+{
+    const std::string operation = request["op"].get<std::string>();
+    if (operation.rfind("ctl.", 0) != 0)
+        client.program = true;
+    const nlohmann::json& result = reply["r"];
+    if (operation == port_op::kOpenDevice && result.is_object() && result.value("error", 1u) == 0)
+        client.devices.push_back(result["device"].get<std::uint32_t>());
+    else if (operation == port_op::kCloseDevice && result == true)
+        std::erase(client.devices, request["a"][0].get<std::uint32_t>());
+}
+
+void MachineService::release(Machine& machine, const Client& client)
+{
+    // As the system does for a process that ends, its open devices are closed for it.
+    for (const std::uint32_t device : client.devices)
+        machine.close_device(device);
+    if (!client.program)
+        return;
+    for (const auto& other : m_clients)
+        if (other->program)
+            return;
+    // No program is left on the machine: the protocol driver's service, which programs start on
+    // demand, stops with the last of them, so the next program finds the machine as after a boot.
+    if (machine.service_state() == ServiceState::Running)
+        machine.stop_service(kDriverServiceName);
 }
 
 bool MachineService::flush(Client& client)
@@ -245,6 +278,7 @@ void MachineService::run(Machine& machine, std::uint64_t idle_stop_ms)
         if (fds[0].revents != 0)
             return;
         std::vector<std::unique_ptr<Client>> kept;
+        std::vector<std::unique_ptr<Client>> left;
         for (std::size_t i = 0; i < m_clients.size(); ++i) {
             Client& client = *m_clients[i];
             const short events = fds[i + 2].revents;
@@ -253,12 +287,16 @@ void MachineService::run(Machine& machine, std::uint64_t idle_stop_ms)
                 keep = read_from(machine, client);
             else if (events & POLLOUT)
                 keep = flush(client);
-            if (keep)
+            if (keep) {
                 kept.push_back(std::move(m_clients[i]));
-            else
+            } else {
                 ::close(client.fd);
+                left.push_back(std::move(m_clients[i]));
+            }
         }
         m_clients = std::move(kept);
+        for (const auto& client : left)
+            release(machine, *client);
         if (fds[1].revents & POLLIN)
             accept_client();
         if (!m_clients.empty())

@@ -49,6 +49,10 @@ private:
     bool read_from(Machine& machine, Client& client);
     bool flush(Client& client);
     void refuse(Client& client, const std::string& reason);
+    // Keeps account of the devices a client opens and closes with its answered `request`.
+    void note_devices(Client& client, const nlohmann::json& request, const nlohmann::json& reply);
+    // What the machine does when `client` has left (it is no longer among the clients).
+    void release(Machine& machine, const Client& client);
 
     std::ostream& m_log;
     ServiceEndpoint m_endpoint;

@@ -107,6 +107,30 @@ TEST_F(SharedMachine, AKilledServiceLeavesTheAdapterAbsentUntilAServiceIsBack)
         EXPECT_TRUE(Eventually([&] { return WirelessPresent(*client); })) << "a client did not come back";
 }
 
+TEST_F(SharedMachine, TheDriverServiceStopsWithTheLastProgram)
+{
+    auto program = Client();
+    StartService(*program);
+    auto other = Client();
+    ASSERT_TRUE(other->connect());
+    ASSERT_EQ(program->start_service(machine::kDriverServiceName), 0u);
+    ASSERT_NE(program->open_device(machine::kDeviceNt).device, 0u);
+    ASSERT_EQ(other->query_service(machine::kDriverServiceName).state, machine::ServiceState::Running);
+
+    // While another program is on the machine, the service keeps running for it.
+    program.reset();
+    EXPECT_EQ(other->query_service(machine::kDriverServiceName).state, machine::ServiceState::Running);
+
+    // With the last program gone, the next one finds it stopped, as after a boot, and need not
+    // restart it.
+    other.reset();
+    auto next = Client();
+    ASSERT_TRUE(next->connect());
+    EXPECT_TRUE(Eventually([&] {
+        return next->query_service(machine::kDriverServiceName).state == machine::ServiceState::Stopped;
+    }));
+}
+
 TEST_F(SharedMachine, StopsKeepWhatWasWritten)
 {
     struct Case {
