@@ -199,8 +199,10 @@ std::uint32_t Machine::stop_service(const std::string& name)
     if (name != kDriverServiceName)
         return kErrorServiceDoesNotExist;
     std::uint32_t error = m_service.stop();
+    // The binding goes with the driver, and the unbind-event poll reports it, as it does for
+    // every binding lost while a program holds the device open.
     if (error == 0)
-        m_driver.drop_binding(false);
+        m_driver.drop_binding(true);
     return error;
 }
 

@@ -108,6 +108,8 @@ std::vector<Fault> Faults()
          [](Machine& m) { m.faults().service_stuck_start_pending = false; }, true, {}, {}, kUnboundInLibrary},
         {"AdapterPulledAndPutBack", [](Machine& m) { m.remove_adapter(); }, [](Machine& m) { m.insert_adapter(); },
          false, {}, {}, kScanFailedAndUnbound},
+        {"ServiceStoppedByOthers", [](Machine& m) { m.stop_service(machine::kDriverServiceName); }, Clear, false, {},
+         {}, kScanFailedAndUnbound},
         {"BindingDropped", [](Machine& m) { m.drop_binding(); }, Clear, false, {}, {}, kScanFailedAndUnbound},
         {"RequestsFail",
          [](Machine& m) { m.faults().failing_codes = {IOCTL_PRT_QUERY_OID, IOCTL_PRT_SET_OID}; },
