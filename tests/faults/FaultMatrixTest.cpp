@@ -17,6 +17,8 @@
 #include "pages/PageScanListBytes.h"
 #include "platform/OpenHandles.h"
 #include "propprovider/PropFixture.h"
+#include "support/HeldPrinting.h"
+#include "support/MachineFixture.h"
 
 namespace {
 
@@ -132,6 +134,18 @@ std::vector<Fault> Faults()
     };
 }
 
+// The faults of the driver's service, which the 9x family does not have.
+bool ServiceFault(const Fault& fault) { return std::string(fault.name).rfind("Service", 0) == 0; }
+
+std::vector<std::size_t> FaultsOn98()
+{
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < Faults().size(); ++i)
+        if (!ServiceFault(Faults()[i]))
+            rows.push_back(i);
+    return rows;
+}
+
 // What the user sees at a place, and what the program holds there.
 struct State {
     int tray_icon = 0;
@@ -149,17 +163,13 @@ std::ostream& operator<<(std::ostream& out, const State& s)
     out << "tray " << s.tray_icon << " \"" << s.tray_tip << "\"" << (s.polls_adapter ? ", polls" : ", silent") << "\n";
     for (const std::string& line : s.page)
         out << "  " << line << "\n";
-    out << "windows " << s.live.windows << ", timers " << s.live.timers << ", gdi " << s.live.gdi_objects << ", dcs "
-        << s.live.device_contexts << ", image lists " << s.live.image_lists << ", libraries " << s.live.libraries
-        << "; devices " << s.handles.devices << ", services " << s.handles.service_handles << ", keys "
-        << s.handles.registry_keys << ", device sets " << s.handles.device_sets << ", blocks "
-        << s.handles.memory_blocks << ", searches " << s.handles.file_searches;
+    out << s.live << "; " << s.handles;
     return out;
 }
 
 class FaultAtPlace : public prop_test::PropFixture {
 public:
-    FaultAtPlace()
+    explicit FaultAtPlace(const machine::Scenario& scenario) : PropFixture(scenario)
     {
         adapter.answers[OID_802_11_BSSID_LIST] =
             scan_test::ScanAnswer({{{2, 0x48, 0x42, 0, 1, 2}, "Harbour-Office", 1, 0, -64, 2412000},
@@ -253,13 +263,14 @@ private:
     std::size_t m_requests_in_last_tick = 0;
 };
 
-class FaultMatrix : public testing::TestWithParam<std::tuple<std::size_t, Place>> {};
+class FaultMatrix : public testing::TestWithParam<std::tuple<std::size_t, Place, const char*>> {};
 
 TEST_P(FaultMatrix, RecoversWithinATickShowingOnlyItsOwnMessages)
 {
     const Fault fault = Faults()[std::get<0>(GetParam())];
     const Place place = std::get<1>(GetParam());
-    FaultAtPlace f;
+    const char* os = std::get<2>(GetParam());
+    FaultAtPlace f(zephra_test::ScenarioOn(os));
     f.GoTo(place);
     const State before = f.Now();
     const std::size_t boxes_before = f.ui.message_boxes().size();
@@ -306,7 +317,8 @@ TEST_P(FaultMatrix, RecoversWithinATickShowingOnlyItsOwnMessages)
 
 std::string CaseName(const testing::TestParamInfo<FaultMatrix::ParamType>& info)
 {
-    return std::string(Faults()[std::get<0>(info.param)].name) + "_" + NameOf(std::get<1>(info.param));
+    return std::string(Faults()[std::get<0>(info.param)].name) + "_" + NameOf(std::get<1>(info.param)) + "_" +
+           std::get<2>(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -314,7 +326,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Combine(testing::Range<std::size_t>(0, Faults().size()),
                      testing::Values(Place::Tray, Place::ConnectionPage, Place::WirelessPage, Place::AdvancedPage,
                                      Place::StatisticsPage, Place::VersionPage, Place::DeviceVersionPage,
-                                     Place::StatusConnectionPage, Place::StatusStatisticsPage)),
+                                     Place::StatusConnectionPage, Place::StatusStatisticsPage),
+                     testing::Values("xp")),
+    CaseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryFaultInTheProgramOn98, FaultMatrix,
+    testing::Combine(testing::ValuesIn(FaultsOn98()),
+                     testing::Values(Place::Tray, Place::ConnectionPage, Place::WirelessPage, Place::AdvancedPage,
+                                     Place::StatisticsPage, Place::VersionPage),
+                     testing::Values("98")),
     CaseName);
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "platform/OpenHandles.h"
 #include "resources/ResourceIds.h"
 #include "shell/ShellFixture.h"
+#include "support/HeldPrinting.h"
 
 namespace {
 
@@ -73,12 +74,7 @@ struct Held {
 
 std::ostream& operator<<(std::ostream& out, const Held& h)
 {
-    return out << "windows " << h.live.windows << ", timers " << h.live.timers << ", gdi " << h.live.gdi_objects
-               << ", dcs " << h.live.device_contexts << ", image lists " << h.live.image_lists << ", libraries "
-               << h.live.libraries << "; devices " << h.handles.devices << ", services "
-               << h.handles.service_handles << ", keys " << h.handles.registry_keys << ", device sets "
-               << h.handles.device_sets << ", blocks " << h.handles.memory_blocks << ", searches "
-               << h.handles.file_searches;
+    return out << h.live << "; " << h.handles;
 }
 
 class Soak : public shell_test::ShellFixture {
