@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -194,7 +195,10 @@ TEST(Soak, ADayOfRandomUseEndsHoldingWhatTheFirstHourHeld)
 {
     const std::uint64_t hours = FromEnvironment("ZEPHRA_SOAK_HOURS", kDefaultHours);
     const std::uint64_t seed = FromEnvironment("ZEPHRA_SOAK_SEED", kDefaultSeed);
-    SCOPED_TRACE("soak seed " + std::to_string(seed) + ", " + std::to_string(hours) + " hours");
+    const std::string run = "soak seed " + std::to_string(seed) + ", " + std::to_string(hours) + " hours";
+    // Printed first, so that a run the sanitizers stop still names its seed.
+    std::cout << run << std::endl;
+    SCOPED_TRACE(run);
     std::mt19937_64 random(seed);
     machine::Scenario scenario = machine::default_scenario();
     scenario.wireless = WorldWithEvents(random, hours);
