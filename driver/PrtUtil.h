@@ -125,6 +125,7 @@ private:
     void SetValue(DWORD oid, DWORD value);
 
     int OpenDriver(LPCSTR device, DWORD flags);
+    BOOL CloseDriverHandle();
     int FreeRecords();
     void CopyInstanceKey();
     void CopyAdapterName(const char* name);

@@ -36,6 +36,10 @@ void FreeRecord(void* record)
 
 int CPrtUtil::OpenDriver(LPCSTR device, DWORD flags)
 {
+    // A failed open keeps its handle; it is released here, before the next one is made,
+    // so that retrying every tick never piles up open devices.
+    if (m_bDriverOpen == 0 && m_hDriver != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hDriver);
     m_hDriver = CreateFileA(device, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, flags, nullptr);
     if (m_hDriver == INVALID_HANDLE_VALUE)
         return -1;
@@ -69,6 +73,15 @@ int CPrtUtil::OpenDriverNt()
     return OpenDriver(PRT_DEVICE_NT, FILE_FLAG_OVERLAPPED);
 }
 
+BOOL CPrtUtil::CloseDriverHandle()
+{
+    if (m_hDriver == INVALID_HANDLE_VALUE || !CloseHandle(m_hDriver))
+        return FALSE;
+    // A closed handle is never closed again: its value may name another object by then.
+    m_hDriver = INVALID_HANDLE_VALUE;
+    return TRUE;
+}
+
 int CPrtUtil::FreeRecords()
 {
     m_bBound = 0;
@@ -86,7 +99,7 @@ int CPrtUtil::FreeRecords()
 
 int CPrtUtil::CloseDriver9x()
 {
-    if (m_hDriver == INVALID_HANDLE_VALUE || !CloseHandle(m_hDriver))
+    if (!CloseDriverHandle())
         return -1;
     return FreeRecords();
 }
@@ -102,7 +115,7 @@ int CPrtUtil::CloseDriverXp()
     int unbound = UnbindAdapter();
     if (unbound != 1)
         return unbound == -1 ? -1 : 0;
-    if (m_hDriver == INVALID_HANDLE_VALUE || !CloseHandle(m_hDriver))
+    if (!CloseDriverHandle())
         return -1;
     Sleep(3000);
     return FreeRecords();

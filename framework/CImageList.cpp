@@ -20,6 +20,7 @@ fw::ImageListData* Find(HIMAGELIST list)
 
 namespace fw {
 const ImageListData* ImageListOf(HIMAGELIST list) { return Find(list); }
+std::size_t LiveImageListCount() { return Lists().size(); }
 }  // namespace fw
 
 CImageList::~CImageList() { DeleteImageList(); }

@@ -29,6 +29,7 @@ struct ImageListData {
 
 // Null for a handle that names no live image list.
 const ImageListData* ImageListOf(HIMAGELIST list);
+std::size_t LiveImageListCount();
 
 }  // namespace fw
 

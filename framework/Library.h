@@ -4,6 +4,7 @@
 // the platform's codes for a missing module (126) and for a file that is not a readable
 // resource module (193).
 
+#include <cstddef>
 #include <string>
 
 #include "platform/WinTypes.h"
@@ -24,5 +25,7 @@ constexpr DWORD kLibraryBadFormat = 193;
 void SetLibraryDirectory(const std::string& directory);
 // The reader's complaint about the last malformed module, for diagnostics and tests.
 const std::string& LastLibraryErrorText();
+// How many modules are loaded now.
+std::size_t LoadedLibraryCount();
 
 }  // namespace fw

@@ -119,6 +119,8 @@ HMODULE LoadLibraryA(LPCSTR file_name)
     return HandleOfModule(loaded.module.get());
 }
 
+std::size_t fw::LoadedLibraryCount() { return g_loaded.size(); }
+
 BOOL FreeLibrary(HMODULE handle)
 {
     using namespace fw;

@@ -3,6 +3,7 @@
 // empty, and its next period starts when that message is taken, so a late timer never
 // leaves a backlog.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -18,6 +19,7 @@ public:
     bool kill(HWND window, UINT_PTR id);
     void kill_all(HWND window);
     bool exists(HWND window, UINT_PTR id) const;
+    std::size_t size() const { return m_timers.size(); }
     std::optional<std::uint64_t> next_due() const;
     // The WM_TIMER of the timer due longest at `now_ms`, which then waits a full period again.
     std::optional<MSG> take_due(std::uint64_t now_ms);

@@ -41,6 +41,8 @@ std::vector<Window*> TopLevelWindows()
     return result;
 }
 
+std::size_t LiveWindowCount() { return Registry().size(); }
+
 bool Window::accepts_input() const
 {
     for (const Window* w = this; w != nullptr; w = w->parent)

@@ -2,6 +2,7 @@
 // The state of one window, owned by the framework. A CWnd object attaches to it; presenters
 // read it (never write it) after each change they are told of.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -104,5 +105,7 @@ Window* FromHandle(HWND handle);
 std::string TextOf(const Window* window);
 // Every live top-level window of this process, in creation order.
 std::vector<Window*> TopLevelWindows();
+// How many windows live, children included.
+std::size_t LiveWindowCount();
 
 }  // namespace fw

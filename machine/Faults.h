@@ -21,6 +21,10 @@ struct Faults {
     std::uint32_t adapters_info_error = 0;
     std::uint32_t network_params_sizing_error = 0;
     std::uint32_t network_params_error = 0;
+    // HKEY_LOCAL_MACHINE refuses every change, as it does for a limited user.
+    bool registry_read_only = false;
+    // Every shell open and every command fails with this code (0: none).
+    std::uint32_t shell_error = 0;
 
     bool operator==(const Faults&) const = default;
 };

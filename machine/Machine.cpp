@@ -204,8 +204,10 @@ std::uint32_t Machine::stop_service(const std::string& name)
     if (name != kDriverServiceName)
         return kErrorServiceDoesNotExist;
     std::uint32_t error = m_service.stop();
+    // The binding goes with the driver, and the unbind-event poll reports it, as it does for
+    // every binding lost while a program holds the device open.
     if (error == 0)
-        m_driver.drop_binding(false);
+        m_driver.drop_binding(true);
     return error;
 }
 
@@ -263,7 +265,9 @@ ShellAnswer Machine::shell(const ShellRequest& request)
 {
     m_shell_log.push_back(request);
     const ShellConfig& config = m_scenario.shell;
-    const std::uint32_t error = request.call == ShellCall::Open ? config.open_error : config.exec_error;
+    std::uint32_t error = request.call == ShellCall::Open ? config.open_error : config.exec_error;
+    if (m_faults.shell_error != 0)
+        error = m_faults.shell_error;
     if (error != 0)
         return {error, false, {}};
     if (config.mode == "record")
@@ -271,35 +275,41 @@ ShellAnswer Machine::shell(const ShellRequest& request)
     return {0, true, config.opener};
 }
 
+MachineRegistry& Machine::registry_as_user()
+{
+    m_registry.set_local_machine_read_only(m_scenario.limited_user || m_faults.registry_read_only);
+    return m_registry;
+}
+
 RegistryKeyResult Machine::registry_open_key(RegistryRoot root, const std::string& path, bool write)
 {
-    return m_registry.open_key(root, path, write);
+    return registry_as_user().open_key(root, path, write);
 }
 
 RegistryKeyResult Machine::registry_create_key(RegistryRoot root, const std::string& path, bool write)
 {
-    return m_registry.create_key(root, path, write);
+    return registry_as_user().create_key(root, path, write);
 }
 
 RegistryKeyInfo Machine::registry_key_info(RegistryRoot root, const std::string& path)
 {
-    return m_registry.key_info(root, path);
+    return registry_as_user().key_info(root, path);
 }
 
 RegistryName Machine::registry_sub_key_name(RegistryRoot root, const std::string& path, std::uint32_t index)
 {
-    return m_registry.sub_key_name(root, path, index);
+    return registry_as_user().sub_key_name(root, path, index);
 }
 
 RegistryData Machine::registry_query_value(RegistryRoot root, const std::string& path, const std::string& name)
 {
-    return m_registry.query_value(root, path, name);
+    return registry_as_user().query_value(root, path, name);
 }
 
 std::uint32_t Machine::registry_set_value(RegistryRoot root, const std::string& path, const std::string& name,
                                           std::uint32_t type, const std::vector<std::uint8_t>& data)
 {
-    return m_registry.set_value(root, path, name, type, data);
+    return registry_as_user().set_value(root, path, name, type, data);
 }
 
 void Machine::registry_changed_key_closed()

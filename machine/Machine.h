@@ -111,6 +111,8 @@ private:
     BindTarget bind_target() const;
     // The wireless adapter's miniport starts and reads its driver key.
     void start_wireless_driver();
+    // The registry with the rights the user has now: a limited user's, or the injected fault's.
+    MachineRegistry& registry_as_user();
 
     Scenario m_scenario;
     std::string m_state_directory;

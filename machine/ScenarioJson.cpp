@@ -193,7 +193,8 @@ void read_faults(const json& v, const std::string& path, Faults& f)
     ObjectReader r(v, path, {"device_open_fails", "device_open_leaves_183", "allocations_before_failure",
                              "service_missing", "service_start_fails", "service_stuck_start_pending",
                              "failing_codes", "failing_oids", "adapters_info_sizing_error",
-                             "adapters_info_error", "network_params_sizing_error", "network_params_error"});
+                             "adapters_info_error", "network_params_sizing_error", "network_params_error",
+                             "registry_read_only", "shell_error"});
     r.read("device_open_fails", f.device_open_fails);
     r.read("device_open_leaves_183", f.device_open_leaves_183);
     r.read_number("allocations_before_failure", f.allocations_before_failure);
@@ -206,6 +207,8 @@ void read_faults(const json& v, const std::string& path, Faults& f)
     r.read_number("adapters_info_error", f.adapters_info_error);
     r.read_number("network_params_sizing_error", f.network_params_sizing_error);
     r.read_number("network_params_error", f.network_params_error);
+    r.read("registry_read_only", f.registry_read_only);
+    r.read_number("shell_error", f.shell_error);
 }
 
 void read_shell(const json& v, const std::string& path, ShellConfig& shell)
@@ -335,7 +338,8 @@ json scenario_to_json(const Scenario& s)
                     {"adapters_info_sizing_error", f.adapters_info_sizing_error},
                     {"adapters_info_error", f.adapters_info_error},
                     {"network_params_sizing_error", f.network_params_sizing_error},
-                    {"network_params_error", f.network_params_error}}},
+                    {"network_params_error", f.network_params_error},
+                    {"registry_read_only", f.registry_read_only}, {"shell_error", f.shell_error}}},
         {"wireless", s.wireless},
         {"registry", s.registry},
         {"limited_user", s.limited_user},

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "machine/MachinePort.h"
+#include "platform/OpenHandles.h"
 #include "platform/CurrentMachine.h"
 #include "platform/GlobalMemory.h"
 #include "platform/Kernel.h"
@@ -94,3 +95,5 @@ BOOL DeviceIoControl(HANDLE device, DWORD code, LPVOID inBuffer, DWORD inBufferS
         *bytesReturned = count;
     return TRUE;
 }
+
+std::size_t platform::OpenDeviceCount() { return devices().size(); }

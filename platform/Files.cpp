@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/OpenHandles.h"
 
 #include <cstring>
 #include <ctime>
@@ -180,3 +181,5 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime)
     systemTime->wMilliseconds = static_cast<WORD>((ticks % kTicksPerSecond) / 10000);
     return TRUE;
 }
+
+std::size_t platform::OpenFileSearchCount() { return Searches().size(); }

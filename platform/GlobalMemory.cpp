@@ -1,4 +1,5 @@
 #include "platform/GlobalMemory.h"
+#include "platform/OpenHandles.h"
 
 #include <map>
 #include <memory>
@@ -122,3 +123,5 @@ std::size_t GlobalBytesFrom(const void* address)
 }
 
 }  // namespace platform
+
+std::size_t platform::AllocatedBlockCount() { return blocks().size(); }

@@ -1,4 +1,5 @@
 #include "platform/Registry.h"
+#include "platform/OpenHandles.h"
 
 #include <cstring>
 #include <map>
@@ -251,3 +252,5 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE
     mark_changed(key);
     return ERROR_SUCCESS;
 }
+
+std::size_t platform::OpenRegistryKeyCount() { return keys().size(); }

@@ -1,4 +1,5 @@
 #include "platform/Services.h"
+#include "platform/OpenHandles.h"
 
 #include <map>
 #include <memory>
@@ -151,3 +152,5 @@ BOOL CloseServiceHandle(SC_HANDLE object)
     objects().erase(it);
     return TRUE;
 }
+
+std::size_t platform::OpenServiceHandleCount() { return objects().size(); }

@@ -1,4 +1,5 @@
 #include "platform/SetupApi.h"
+#include "platform/OpenHandles.h"
 
 #include <cstring>
 #include <map>
@@ -204,3 +205,5 @@ BOOL SetupDiCallClassInstaller(DI_FUNCTION function, HDEVINFO set, PSP_DEVINFO_D
     }
     return TRUE;
 }
+
+std::size_t platform::OpenDeviceSetCount() { return sets().size(); }

@@ -146,6 +146,12 @@ DeviceContext* DeviceContext::FromHandle(HDC handle)
     return g_live.count(context) ? context : nullptr;
 }
 
+std::size_t DeviceContext::LiveCount()
+{
+    std::lock_guard lock(g_liveMutex);
+    return g_live.size();
+}
+
 Raster* DeviceContext::Surface() const
 {
     if (m_attached)

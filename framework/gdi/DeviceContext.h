@@ -21,6 +21,7 @@ public:
     DeviceContext& operator=(const DeviceContext&) = delete;
 
     static DeviceContext* FromHandle(HDC handle);
+    static std::size_t LiveCount();
     HDC Handle() { return reinterpret_cast<HDC>(this); }
     CDC* Owner() const { return m_owner; }
     bool IsMemory() const { return m_memory; }

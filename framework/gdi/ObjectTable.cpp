@@ -68,6 +68,15 @@ std::shared_ptr<GdiObjectData> ObjectTable::Find(HGDIOBJ handle) const
     return it == m_entries.end() ? nullptr : it->second.object.lock();
 }
 
+std::size_t ObjectTable::LiveCount() const
+{
+    std::lock_guard lock(m_mutex);
+    std::size_t live = 0;
+    for (const auto& [handle, entry] : m_entries)
+        live += entry.stock ? 0 : 1;
+    return live;
+}
+
 bool ObjectTable::Delete(HGDIOBJ handle)
 {
     std::shared_ptr<GdiObjectData> released;

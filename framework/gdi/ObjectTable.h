@@ -33,6 +33,8 @@ public:
     void ClearOwner(HGDIOBJ handle, const CGdiObject* owner);
     CGdiObject* Wrapper(HGDIOBJ handle);
     HGDIOBJ Stock(int index);
+    // The objects alive now, stock objects left out.
+    std::size_t LiveCount() const;
 
     // Called by the object's destructor.
     void Remove(const GdiObjectData* object);

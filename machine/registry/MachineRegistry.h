@@ -43,6 +43,7 @@ public:
     void save();
 
     const RegistryHive& hive() const { return m_hive; }
+    void set_local_machine_read_only(bool read_only) { m_local_machine_read_only = read_only; }
     const HiveStore* store() const { return m_store.get(); }
 
 private:

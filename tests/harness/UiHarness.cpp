@@ -326,6 +326,24 @@ std::vector<ListRowView> UiHarness::rows(HWND list) const
     return views;
 }
 
+std::vector<std::string> UiHarness::texts_below(HWND window) const
+{
+    std::vector<std::string> lines;
+    const std::function<void(const fw::Window*)> visit = [&](const fw::Window* w) {
+        std::string line = std::to_string(w->id) + ": " + fw::TextOf(w);
+        for (const fw::ListRow& row : w->rows)
+            for (const std::string& cell : row.texts)
+                line += " | " + cell;
+        if (line.size() > std::to_string(w->id).size() + 2)
+            lines.push_back(std::move(line));
+        for (const fw::Window* child : w->children)
+            visit(child);
+    };
+    if (const fw::Window* w = W(window))
+        visit(w);
+    return lines;
+}
+
 HWND UiHarness::focus_window() const { return GetFocus(); }
 
 HWND UiHarness::open_sheet() const

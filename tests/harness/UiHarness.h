@@ -107,6 +107,9 @@ public:
     std::vector<std::string> items(HWND control) const;
     std::vector<std::string> columns(HWND list) const;
     std::vector<ListRowView> rows(HWND list) const;
+    // What a window and everything below it show: one line per window with a text or list
+    // rows, "id: text | row | row", in creation order.
+    std::vector<std::string> texts_below(HWND window) const;
     HWND focus_window() const;
     // The property sheet shown last and its active page, null when none is open.
     HWND open_sheet() const;

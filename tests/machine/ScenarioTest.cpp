@@ -12,6 +12,8 @@ TEST(Scenario, DefaultSurvivesWritingAndReadingBack)
     machine::Scenario original = machine::default_scenario();
     original.wireless["scan_time_ms"] = 2500;
     original.faults.failing_oids = {0x0D010102};
+    original.faults.registry_read_only = true;
+    original.faults.shell_error = 31;
     auto loaded = parse_scenario(machine::scenario_to_json(original).dump());
     ASSERT_TRUE(loaded.scenario) << loaded.error;
     EXPECT_EQ(*loaded.scenario, original);

@@ -40,12 +40,19 @@ public:
     }
 };
 
+// Which adapter answers: the scripted one, whose answers a test sets, or the machine's own
+// simulated one, which moves with the scenario's radio world.
+enum class AdapterKind { Scripted, Simulated };
+
 class ShellFixture {
 public:
-    explicit ShellFixture(const machine::Scenario& scenario = machine::default_scenario()) : ui(scenario)
+    explicit ShellFixture(const machine::Scenario& scenario = machine::default_scenario(),
+                          AdapterKind kind = AdapterKind::Scripted)
+        : ui(scenario)
     {
         SetLink(kLinkUp, -55);
-        ui.machine().set_adapter(std::make_unique<zephra_test::ScriptedAdapter>(adapter));
+        if (kind == AdapterKind::Scripted)
+            ui.machine().set_adapter(std::make_unique<zephra_test::ScriptedAdapter>(adapter));
     }
     ~ShellFixture()
     {
