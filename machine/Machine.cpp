@@ -245,6 +245,7 @@ std::uint32_t Machine::ip_helper_error(IpCall call, bool sizing)
 std::vector<IpAdapter> Machine::ip_adapters()
 {
     std::vector<IpAdapter> result;
+    result.reserve(m_scenario.ip_adapters.size());
     for (const auto& a : m_scenario.ip_adapters)
         if (!a.wireless || m_adapter_present)
             result.push_back(a);

@@ -113,6 +113,8 @@ ControlResult ProtocolDriver::control(std::uint32_t device, std::uint32_t code, 
         result.error = kErrorInvalidFunction;
     }
     entry.succeeded = result.ok;
+    if (m_log.size() >= kLogLimit)
+        m_log.erase(m_log.begin(), m_log.begin() + static_cast<std::ptrdiff_t>(kLogLimit / 2));
     m_log.push_back(std::move(entry));
     return result;
 }

@@ -2,6 +2,7 @@
 // The adapter maker's protocol driver: its devices, its binding to the wireless adapter,
 // the requests it passes to the adapter, and the log of every request it received.
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -49,6 +50,9 @@ public:
     Adapter& adapter() { return *m_adapter; }
     void set_adapter(std::unique_ptr<Adapter> adapter) { m_adapter = std::move(adapter); }
 
+    // The latest requests, oldest first. A program polls for as long as it runs, so the log
+    // keeps at most kLogLimit of them: once full, the older half goes.
+    static constexpr std::size_t kLogLimit = 4096;
     const std::vector<LoggedRequest>& log() const { return m_log; }
     void clear_log() { m_log.clear(); }
 

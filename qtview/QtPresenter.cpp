@@ -102,7 +102,12 @@ void AddEntries(QMenu& menu, const std::vector<fw::MenuEntry>& entries)
 }
 }  // namespace
 
-QtPresenter::QtPresenter() = default;
+QtPresenter::QtPresenter()
+{
+    m_deadline_timer.setSingleShot(true);
+    m_deadline_timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_deadline_timer, &QTimer::timeout, [this] { m_timed_out = true; });
+}
 
 QtPresenter::~QtPresenter()
 {
@@ -388,17 +393,17 @@ void QtPresenter::wait_for_events(std::uint64_t deadline_ms)
         tick();
         return;
     }
-    bool timed_out = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, [&timed_out] { timed_out = true; });
+    // One timer for every wait: a new QObject and timer registration on each tick cost more
+    // than the tick itself.
+    m_timed_out = false;
     if (deadline_ms != std::numeric_limits<std::uint64_t>::max())
-        timer.start(static_cast<int>(std::min<std::uint64_t>(deadline_ms - now, INT_MAX)));
+        m_deadline_timer.start(static_cast<int>(std::min<std::uint64_t>(deadline_ms - now, INT_MAX)));
     // Asleep in Qt's event wait until the timer, user input, or an answered box wakes us.
-    while (!timed_out && m_inputs.empty() && !m_wake)
+    while (!m_timed_out && m_inputs.empty() && !m_wake)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+    m_deadline_timer.stop();
     m_wake = false;
+    const bool timed_out = m_timed_out;
     // A virtual clock jumps to the deadline; a real one is there already.
     if (timed_out)
         platform::WaitUntil(deadline_ms);

@@ -9,6 +9,8 @@
 #include <set>
 #include <utility>
 
+#include <QTimer>
+
 #include "framework/Presenter.h"
 #include "framework/Window.h"
 #include "qtview/InputQueue.h"
@@ -70,6 +72,8 @@ private:
     bool m_layout_changed = true;
     bool m_tools_changed = true;
     bool m_wake = false;
+    QTimer m_deadline_timer;
+    bool m_timed_out = false;
     SignalWake m_signal_wake{[this] { m_wake = true; }};
 };
 

@@ -13,14 +13,19 @@ RasterWidget::RasterWidget(HWND window, InputQueue& inputs, QWidget* parent)
     : QWidget(parent), m_window(window), m_inputs(inputs)
 {
     setMouseTracking(true);
+    // The picture covers the whole widget, so Qt need not paint what lies beneath it first: a
+    // chart that scrolls each second would otherwise repaint its group box and page as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void RasterWidget::paintEvent(QPaintEvent*)
 {
     const fw::Window* w = fw::FromHandle(m_window);
-    if (w == nullptr || w->raster.IsEmpty())
-        return;
     QPainter painter(this);
+    if (w == nullptr || w->raster.IsEmpty()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
     const QImage image = ToImage(w->raster);
     if (image.size() == size())
         painter.drawImage(0, 0, image);

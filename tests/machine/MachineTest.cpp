@@ -89,6 +89,21 @@ TEST_F(MachineTest, BindsOnlyTheWirelessAdapterByItsDevicePath)
     EXPECT_EQ(m.adapter_requests().size(), 2u);
 }
 
+// A program polls for days: the log keeps the latest requests within its limit, in order.
+TEST_F(MachineTest, TheRequestLogKeepsTheLatestRequestsWithinItsLimit)
+{
+    std::uint32_t device = OpenNt();
+    ASSERT_NE(device, 0u);
+    constexpr std::size_t limit = machine::ProtocolDriver::kLogLimit;
+    for (std::uint32_t i = 0; i < 3 * limit; ++i)
+        Control(device, machine::ioctl::kQuery, Record(i, 4));
+    const std::vector<machine::LoggedRequest>& log = m.request_log();
+    ASSERT_LE(log.size(), limit);
+    ASSERT_GE(log.size(), limit / 2);
+    for (std::size_t i = 0; i < log.size(); ++i)
+        ASSERT_EQ(log[i].oid, 3 * limit - log.size() + i) << i;
+}
+
 TEST_F(MachineTest, HotPlugTakesDeviceAddressAndBindingAndBringsThemBack)
 {
     auto zero = std::make_unique<machine::ZeroAdapter>();

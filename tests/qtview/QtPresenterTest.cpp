@@ -64,6 +64,20 @@ BEGIN_MESSAGE_MAP(Swatch, CWnd)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 // A hidden window with a tray icon that logs the mouse messages posted to its callback.
 class TrayOwner : public CWnd {
 public:
@@ -429,11 +443,19 @@ TEST_F(QtPresenterTest, ANewPictureRepaintsThatWindowAlone)
     ASSERT_EQ(text->text(), "before");
 
     // A change the presenter was not told of shows only when the whole tree is brought in step.
+    // The picture covers its widget, so what lies beneath it is not painted again.
+    QWidget* beneath = m_presenter.widget_of(host.m_hWnd);
+    ASSERT_NE(beneath, nullptr);
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    beneath->installEventFilter(&counter);
     fw::FromHandle(label.m_hWnd)->text = "untold";
     swatch.m_left = RGB(0, 255, 0);
     swatch.Invalidate();
     fw::RunMessagesUntil(GetTickCount64());
     m_presenter.tick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 0);
     const QImage picture = m_presenter.widget_of(swatch.m_hWnd)->grab().toImage();
     EXPECT_EQ(QColor(picture.pixel(2, picture.height() / 2)), QColor(0, 255, 0));
     EXPECT_EQ(text->text(), "before");
@@ -562,6 +584,15 @@ TEST_F(QtPresenterTest, WaitingEndsAtTheDeadlineOrOnInput)
     // What a stop signal's handler does: the wait ends with no input and no deadline.
     qtview::WakeFromSignal();
     m_presenter.wait_for_events(std::numeric_limits<std::uint64_t>::max());
+
+    // A wait that input ends early leaves no deadline behind to end a later wait: the clock
+    // stays where it was and the later wait ends on its own input.
+    const std::uint64_t before = GetTickCount64();
+    QTimer::singleShot(5, [this] { m_presenter.inputs().push([] {}); });
+    m_presenter.wait_for_events(before + 30);
+    QTimer::singleShot(60, [this] { m_presenter.inputs().push([] {}); });
+    m_presenter.wait_for_events(std::numeric_limits<std::uint64_t>::max());
+    EXPECT_EQ(GetTickCount64(), before);
 }
 
 TEST_F(QtPresenterTest, SnapshotsAreWrittenAndShowTheWindow)
