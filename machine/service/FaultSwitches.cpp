@@ -13,6 +13,8 @@ namespace {
 
 // The error an IP helper call fails with while its fault is on.
 constexpr std::uint32_t kErrorNotSupported = 50;
+// The shell's answer while its fault is on: no program is associated with the target.
+constexpr std::uint32_t kShellNoAssociation = 31;
 constexpr const char* kCodePrefix = "code:";
 constexpr const char* kOidPrefix = "oid:";
 
@@ -78,6 +80,12 @@ const std::vector<FaultSwitch>& fault_switches()
         {"network-params-sizing-fails", "the size query of the IP helper's network parameters fails",
          [](Machine& m, bool on) { m.faults().network_params_sizing_error = ip_error(on); },
          [](Machine& m) { return m.faults().network_params_sizing_error != 0; }},
+        {"registry-read-only", "HKEY_LOCAL_MACHINE refuses every change, as for a limited user",
+         [](Machine& m, bool on) { m.faults().registry_read_only = on; },
+         [](Machine& m) { return m.faults().registry_read_only; }},
+        {"shell-fails", "the shell can open no target and run no command",
+         [](Machine& m, bool on) { m.faults().shell_error = on ? kShellNoAssociation : 0; },
+         [](Machine& m) { return m.faults().shell_error != 0; }},
         // An event, not a state: the driver loses its binding once and the program binds again
         // by itself, so "off" does nothing and the fault is never listed as on.
         {"binding-dropped", "the protocol driver loses its binding to the adapter (once)",

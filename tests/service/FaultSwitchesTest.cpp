@@ -51,6 +51,12 @@ TEST(FaultSwitches, EachNamedFaultReachesTheMachine)
         {"network-params-sizing-fails",
          [](Machine& m) { return m.ip_helper_error(IpCall::NetworkParams, true) != 0; }},
         {"adapter-pulled", [](Machine& m) { return !WirelessPresent(m); }},
+        {"registry-read-only",
+         [](Machine& m) {
+             return m.registry_create_key(machine::RegistryRoot::LocalMachine, "Software\\Probe", true).error != 0;
+         }},
+        {"shell-fails",
+         [](Machine& m) { return m.shell({machine::ShellCall::Open, "open", "http://example.org", {}}).code == 31; }},
         {"code:80000020", [](Machine& m) { return m.faults().failing_codes == std::vector<std::uint32_t>{0x80000020}; }},
         {"oid:0x0D010206", [](Machine& m) { return m.faults().failing_oids == std::vector<std::uint32_t>{0x0D010206}; }},
     };
