@@ -14,6 +14,12 @@ if(ZEPHRA_SANITIZE)
     -fno-sanitize-recover=undefined)
   target_link_options(zephra_options INTERFACE -fsanitize=address,undefined)
 endif()
+# libFuzzer's coverage in every library; only the fuzz targets link its driver (fuzz/).
+if(ZEPHRA_FUZZ)
+  target_compile_options(zephra_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+    -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(zephra_options INTERFACE -fsanitize=address,undefined)
+endif()
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)

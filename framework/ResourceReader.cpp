@@ -392,13 +392,19 @@ ResourceReadResult ReadResourceModule(const std::string& source, const std::stri
 {
     ResourceReadResult result;
     std::string prefix = module_name.empty() ? std::string() : module_name + ": ";
+    Json root;
+    try {
+        root = Json::parse(source);
+    } catch (const Json::exception& e) {
+        // A number too large for JSON's doubles is out of range rather than a parse error.
+        result.error = prefix + "not readable as JSON (" + e.what() + ")";
+        return result;
+    }
     try {
         auto module = std::make_unique<ResourceModule>();
         module->name = module_name;
-        ReadModule(Json::parse(source), *module);
+        ReadModule(root, *module);
         result.module = std::move(module);
-    } catch (const Json::parse_error& e) {
-        result.error = prefix + "not readable as JSON (" + e.what() + ")";
     } catch (const SourceError& e) {
         result.error = prefix + e.what();
     }

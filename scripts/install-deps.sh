@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zephra needs on Debian 12. Safe to run again.
 # With --measure also what scripts/measure.sh runs the programs on: a virtual X server, a tray
-# host and the X tools it waits on the display with.
+# host and the X tools it waits on the display with. With --fuzz also clang and its runtime,
+# which scripts/fuzz.sh builds the libFuzzer targets with.
 set -euo pipefail
 
 packages=(
@@ -12,9 +13,13 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
   desktop-file-utils appstream dpkg-dev
 )
-if [ "${1:-}" = "--measure" ]; then
-  packages+=(xvfb trayer x11-utils)
-fi
+for option in "$@"; do
+  case "$option" in
+    --measure) packages+=(xvfb trayer x11-utils) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "install-deps.sh: unknown option $option (--measure, --fuzz)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -129,7 +129,7 @@ int RunDeviceManager(const zephra_app::Options& options, fw::Presenter& display)
     if (!options.scenario_file.empty()) {
         machine::ScenarioLoad load = machine::load_scenario_file(options.scenario_file);
         if (!load.scenario) {
-            Fail("cannot use scenario " + options.scenario_file + ": " + load.error);
+            Fail(load.error);  // it names the file
             return 2;
         }
         scenario = load.scenario;

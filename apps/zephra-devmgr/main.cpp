@@ -44,6 +44,10 @@ int main(int argc, char** argv)
         std::cout << devmgr::UsageText();
         return 0;
     }
+    if (const std::string problem = zephra_app::MachineDirProblem(options); !problem.empty()) {
+        std::cerr << "zephra-devmgr: " << problem << "\n";
+        return 2;
+    }
     const bool snapshot = !options.snapshot_folder.empty();
     if (!snapshot && !zephra_app::HasDisplay()) {
         std::cerr << "zephra-devmgr: no desktop to show the window on; use --snapshot DIR\n";

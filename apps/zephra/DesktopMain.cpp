@@ -35,9 +35,10 @@ int RunSnapshot(const Options& options, qtview::QtPresenter& desktop)
     const int exit_code = RunZephra(options, &snapshot);
     for (const std::string& file : snapshot.written())
         std::cout << file << std::endl;
-    if (!snapshot.succeeded()) {
+    // A program that failed has said why; the missing pictures follow from it.
+    if (exit_code == 0 && !snapshot.succeeded()) {
         std::cerr << "zephra: the snapshot is incomplete" << std::endl;
-        return exit_code != 0 ? exit_code : 1;
+        return 1;
     }
     return exit_code;
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 #include "machine/StateDirectory.h"
 
 namespace zephra_app {
@@ -97,6 +99,17 @@ machine::MachineStorage MachineStorageFor(const Options& options)
     if (directory.empty())
         std::cerr << "zephra: neither XDG_STATE_HOME nor HOME is set; the machine's state is not kept" << std::endl;
     return {directory, options.fresh};
+}
+
+std::string MachineDirProblem(const Options& options)
+{
+    if (options.machine_dir.empty() || !options.snapshot_folder.empty())
+        return "";
+    // A folder that cannot keep the state would lose every change of the session unnoticed.
+    if (!machine::make_private_directory(options.machine_dir) ||
+        ::access(options.machine_dir.c_str(), R_OK | W_OK | X_OK) != 0)
+        return "--machine-dir " + options.machine_dir + ": not a folder the machine's state can be kept in";
+    return "";
 }
 
 }  // namespace zephra_app

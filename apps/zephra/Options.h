@@ -31,5 +31,8 @@ const cli::Manual& ProgramManual();
 // state home. A snapshot runs on a fresh machine that keeps nothing, so that its pictures
 // are the same on every run and show nothing of the user's state.
 machine::MachineStorage MachineStorageFor(const Options& options);
+// Why the folder --machine-dir names cannot keep the machine's state, made first when it is
+// missing; empty when it can, or when the state is not kept there.
+std::string MachineDirProblem(const Options& options);
 
 }  // namespace zephra_app

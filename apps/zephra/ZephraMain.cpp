@@ -26,7 +26,7 @@ std::optional<machine::Scenario> LoadScenario(const Options& options)
         return machine::default_scenario();
     machine::ScenarioLoad load = machine::load_scenario_file(options.scenario_file);
     if (!load.scenario)
-        std::cerr << "zephra: cannot use scenario " << options.scenario_file << ": " << load.error << std::endl;
+        std::cerr << "zephra: " << load.error << std::endl;  // it names the file
     return load.scenario;
 }
 

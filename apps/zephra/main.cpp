@@ -17,6 +17,10 @@ int main(int argc, char** argv)
         std::cout << zephra_app::UsageText();
         return 0;
     }
+    if (const std::string problem = zephra_app::MachineDirProblem(options); !problem.empty()) {
+        std::cerr << "zephra: " << problem << "\n";
+        return 2;
+    }
 #if ZEPHRA_DESKTOP
     if (!options.snapshot_folder.empty() || zephra_app::HasDisplay())
         return zephra_app::RunDesktop(options, argc, argv);

@@ -57,6 +57,8 @@ TEST(Scenario, BadInputNamesTheField)
         {R"({"class_devices": [{"present": "yes"}]})", "class_devices[0].present: expected true or false"},
         {R"({"ip_adapters": [{"addresses": [{"mask": 24}]}]})", "ip_adapters[0].addresses[0].mask: expected a string"},
         {R"({"wireless": []})", "wireless: expected an object"},
+        {R"({"wireless": {"networks": [{"bssid": "02:00:00:00:00:01", "ssid": "a", "channel": 0, "signal_dbm": -50}]}})",
+         "scenario field wireless.networks[0].channel: expected an integer from 1 to 14"},
         {R"([1, 2])", "expected an object"},
         {R"({"os": )", "not valid JSON"},
     };

@@ -80,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, ResourceReaderErrors,
     testing::Values(
         BadSource{"{\"dialogs\": ", "not readable as JSON"},
+        BadSource{R"({"strings": {"10003": 77E777}})", "not readable as JSON"},
         BadSource{"[]", "module: expected an object"},
         BadSource{R"({"dialog": {}})", "module: unknown field \"dialog\""},
         BadSource{DIALOG_WITH(R"({"id": 1362, "kind": "static", "style": ["WS_FOO"], "at": [0, 0, 1, 1]})"),
