@@ -4,7 +4,8 @@
 # headless. For each program: the time from launch to its tray icon or window on screen (and
 # to the first line, headless), to the loop first waiting for the user, RSS and PSS 10 s after
 # launch, and the CPU time and context switches of an idle window from 10 s after launch, all
-# read from /proc. Medians over the rounds, with the ratio to the baseline.
+# read from /proc. Medians over the rounds, with the ratio to the baseline. The machine service
+# that a program starts on demand is measured beside it; the tray also runs with --in-process.
 #
 #   scripts/measure.sh [--idle SECONDS] [--rounds N]     (defaults: 60 s, 3 rounds)
 #
@@ -27,7 +28,7 @@ stagger=2      # seconds between launches, so that no two start-ups overlap
 
 scripts/install-deps.sh --measure
 cmake -S . -B build >/dev/null
-cmake --build build -j2 --target zephra qt_baseline >/dev/null
+cmake --build build -j2 --target zephra zephra-machine qt_baseline >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zephra-measure.XXXXXX")
 started=()
@@ -106,14 +107,26 @@ measure() {
   local pid=$!
   started+=("$pid")
   sleep_until "$t0" "$settle"
-  local rss pss
+  local rss pss service
   rss=$(memory_kb "$pid" Rss)
   pss=$(memory_kb "$pid" Pss)
   threads "$pid" >"$dir/threads-0"
+  # The machine service the program started on demand, whose lock file holds its process id.
+  service=$(cat "$dir"/run/zephra/machine-*.lock 2>/dev/null | head -n 1 || true)
+  if [ -n "$service" ]; then
+    threads "$service" >"$dir/service-threads-0"
+    echo "$name-service $round - - - - $(memory_kb "$service" Rss) $(memory_kb "$service" Pss)" >"$dir/service-row"
+  fi
   sleep_until "$t0" $((settle + idle))
   threads "$pid" >"$dir/threads-1"
+  if [ -n "$service" ]; then
+    threads "$service" >"$dir/service-threads-1"
+    echo "$(cat "$dir/service-row") $(idle_use "$dir/service-threads-0" "$dir/service-threads-1")" >>"$work/rows"
+    started+=("$service")
+  fi
   kill -TERM "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  [ -n "$service" ] && kill -TERM "$service" 2>/dev/null || true
   mark() { awk -v m="$1" '$1 == "zephra-measure:" && $2 == m { print $3; exit }' "$dir/err" | grep . || echo -; }
   echo "$name $round $(mark tray-icon) $(mark window) $(mark first-line) $(mark answers)" \
     "$rss $pss $(idle_use "$dir/threads-0" "$dir/threads-1")" >>"$work/rows"
@@ -135,6 +148,7 @@ for round in $(seq "$rounds"); do
   jobs_of_round=()
   measure baseline "$round" "$tray_display" 0 "$baseline" & jobs_of_round+=($!); sleep "$stagger"
   measure tray "$round" "$tray_display" 0 "$zephra" & jobs_of_round+=($!); sleep "$stagger"
+  measure tray-in-process "$round" "$tray_display" 0 "$zephra" --in-process & jobs_of_round+=($!); sleep "$stagger"
   for i in "${!pages[@]}"; do
     measure "window-$i" "$round" "$plain_display" "$i" "$zephra" & jobs_of_round+=($!); sleep "$stagger"
   done
@@ -174,9 +188,12 @@ echo
 echo "| program | start | ready | RSS | PSS | CPU per ${idle} s | context switches per ${idle} s |"
 echo "|---|---|---|---|---|---|---|"
 row tray "zephra, tray only" 3 "tray icon"
+row tray-service "zephra-machine, serving the tray" 3 "-"
+row tray-in-process "zephra --in-process, tray only" 3 "tray icon"
 for i in "${!pages[@]}"; do
   row "window-$i" "zephra, no tray, window on ${pages[$i]}" 4 window
 done
+row window-0-service "zephra-machine, serving the window on Connection Status" 3 "-"
 row headless "zephra, headless" 5 "first line"
 row baseline "Qt 6 baseline (tray icon)" 3 "tray icon"
 row baseline "Qt 6 baseline (window)" 4 window
