@@ -38,7 +38,13 @@ FrameReader::Status FrameReader::next(nlohmann::json& message)
         return Status::Incomplete;
     const auto begin = m_buffer.begin() + kLengthBytes;
     const auto end = begin + size;
-    message = nlohmann::json::from_cbor(begin, end, true, false);
+    // A parse error gives a discarded value, but a container claiming more elements than memory
+    // can hold still throws: either way the message is refused, never the service ended.
+    try {
+        message = nlohmann::json::from_cbor(begin, end, true, false);
+    } catch (const nlohmann::json::exception&) {
+        message = nlohmann::json(nlohmann::json::value_t::discarded);
+    }
     m_buffer.erase(m_buffer.begin(), end);
     return message.is_discarded() || !message.is_object() ? Status::Malformed : Status::Message;
 }

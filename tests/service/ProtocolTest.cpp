@@ -64,6 +64,10 @@ TEST_F(Protocol, BadRequestsAreRefusedAndTheServiceKeepsServing)
         {"no operation", with({{"v", 1}, {"a", json::array()}}), "names no operation", true},
         {"not a map", Prefixed(1, {0x01}), "not a CBOR map", true},
         {"not CBOR", Prefixed(3, {0xff, 0xff, 0xff}), "not a CBOR map", true},
+        // Found by fuzzing: an array claiming more elements than memory can hold.
+        {"an impossibly long array",
+         Prefixed(12, {0xa1, 0x61, 0x61, 0x9b, 0x7f, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff}), "not a CBOR map",
+         true},
         {"arguments of the wrong kind", with(machine::service::request(op::kOpenDevice, json::array({42}))),
          "open_device:", true},
         {"too few arguments", with(machine::service::request(op::kRegistryQueryValue, json::array({2}))),
