@@ -206,7 +206,7 @@ int RunCtl(const MachineOptions& options, std::ostream& out, std::ostream& err)
     const json result = reply->value("r", json());
     try {
         if (options.json)
-            out << result.dump() << "\n";
+            out << result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
         else
             command->print(out, result);
     } catch (const json::exception& e) {

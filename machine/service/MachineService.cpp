@@ -146,7 +146,7 @@ nlohmann::json MachineService::handle(Machine& machine, const nlohmann::json& me
 {
     const auto version = message.find("v");
     if (version == message.end() || !version->is_number_unsigned() || *version != kProtocolVersion)
-        return refusal("protocol version " + (version == message.end() ? std::string("none") : version->dump()) +
+        return refusal("protocol version " + (version == message.end() ? std::string("none") : version->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)) +
                        " is not spoken here; this service speaks " + std::to_string(kProtocolVersion));
     const auto op = message.find("op");
     if (op == message.end() || !op->is_string())

@@ -60,6 +60,11 @@ TEST_F(Protocol, BadRequestsAreRefusedAndTheServiceKeepsServing)
         {"unknown request", with(machine::service::request("format_drive")), "unknown request \"format_drive\"", true},
         {"wrong version", with({{"v", 99}, {"op", op::kComputerName}, {"a", json::array()}}), "protocol version 99",
          true},
+        // Found by fuzzing: a version that is text, and not even UTF-8, is still named in the refusal.
+        {"a version that is not UTF-8",
+         Prefixed(22, {0xa2, 0x61, 0x76, 0x61, 0xff, 0x62, 0x6f, 0x70, 0x6d, 'c', 'o', 'm', 'p', 'u', 't', 'e', 'r', '_',
+                       'n', 'a', 'm', 'e'}),
+         "protocol version", true},
         {"no version", with({{"op", op::kComputerName}}), "protocol version none", true},
         {"no operation", with({{"v", 1}, {"a", json::array()}}), "names no operation", true},
         {"not a map", Prefixed(1, {0x01}), "not a CBOR map", true},
