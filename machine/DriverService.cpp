@@ -1,15 +1,9 @@
 #include "machine/DriverService.h"
 
+#include "machine/ErrorCodes.h"
 #include "machine/Faults.h"
 
 namespace machine {
-
-namespace {
-constexpr std::uint32_t kErrorServiceRequestTimeout = 1053;
-constexpr std::uint32_t kErrorServiceAlreadyRunning = 1056;
-constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
-constexpr std::uint32_t kErrorServiceNotActive = 1062;
-}  // namespace
 
 DriverService::DriverService(Clock& clock, const Faults& faults, bool installed, bool running,
                              std::uint64_t start_pending_ms)

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "machine/ErrorCodes.h"
 #include "machine/StateDirectory.h"
 #include "machine/ZeroAdapter.h"
 #include "machine/adapter/SimulatedAdapterFactory.h"
@@ -13,10 +14,6 @@
 namespace machine {
 
 namespace {
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorAlreadyExists = 183;
-constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
-constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
 // Results of a recorded open and of a recorded command: any value above the failure codes.
 constexpr std::uint32_t kRecordedOpen = 42;
 constexpr std::uint32_t kRecordedExec = 33;

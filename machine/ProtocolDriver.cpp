@@ -3,19 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "machine/ErrorCodes.h"
 #include "machine/Faults.h"
 
 namespace machine {
 
 namespace {
-constexpr std::uint32_t kErrorInvalidFunction = 1;
-constexpr std::uint32_t kErrorInvalidHandle = 6;
-constexpr std::uint32_t kErrorNotReady = 21;
-constexpr std::uint32_t kErrorGenFailure = 31;
-constexpr std::uint32_t kErrorNotSupported = 50;
-constexpr std::uint32_t kErrorDevNotExist = 55;
-constexpr std::uint32_t kErrorInvalidParameter = 87;
-constexpr std::uint32_t kErrorInsufficientBuffer = 122;
 constexpr std::uint32_t kHeaderSize = 8;
 
 std::uint32_t read_u32(const std::vector<std::uint8_t>& memory, std::size_t offset)

@@ -5,19 +5,19 @@
 #include <cstdio>
 #include <string_view>
 
+#include "machine/ErrorCodes.h"
 #include "machine/Machine.h"
 
 namespace machine::service {
 
 namespace {
 
-// The error an IP helper call fails with while its fault is on.
-constexpr std::uint32_t kErrorNotSupported = 50;
 // The shell's answer while its fault is on: no program is associated with the target.
 constexpr std::uint32_t kShellNoAssociation = 31;
 constexpr const char* kCodePrefix = "code:";
 constexpr const char* kOidPrefix = "oid:";
 
+// The error an IP helper call fails with while its fault is on.
 std::uint32_t ip_error(bool on) { return on ? kErrorNotSupported : 0; }
 
 std::string hex(std::uint32_t value)

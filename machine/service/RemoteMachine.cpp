@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "machine/ErrorCodes.h"
 #include "machine/service/PortCodec.h"
 #include "machine/service/PortOperations.h"
 #include "machine/service/Wire.h"
@@ -16,12 +17,6 @@ using nlohmann::json;
 // A gone service is looked for again at most this often, so that a program polling its
 // adapter does not knock on an empty socket with every call.
 constexpr std::chrono::milliseconds kReconnectInterval{200};
-
-// The results of a machine without the adapter, its driver service and its registry.
-constexpr std::uint32_t kErrorFileNotFound = 2;
-constexpr std::uint32_t kErrorInvalidHandle = 6;
-constexpr std::uint32_t kErrorServiceDoesNotExist = 1060;
-constexpr std::uint32_t kErrorNoSuchDevinst = 0xE000020B;
 
 std::uint32_t root_number(RegistryRoot root) { return static_cast<std::uint32_t>(root); }
 
