@@ -80,7 +80,7 @@ std::uint32_t BoundDevice(machine::MachinePort& port)
     port.start_service(machine::kDriverServiceName);
     const std::uint32_t device = port.open_device(machine::kDeviceNt).device;
     std::string name;
-    for (const auto& adapter : port.ip_adapters())
+    for (const auto& adapter : port.ip_adapters().adapters)
         if (adapter.wireless)
             name = "\\Device\\" + adapter.name;
     std::vector<std::uint8_t> record(kRecordHeader + name.size());

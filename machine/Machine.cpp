@@ -232,21 +232,20 @@ std::uint32_t Machine::restart_device(const std::string& instance_id)
     return kErrorNoSuchDevinst;
 }
 
-std::uint32_t Machine::ip_helper_error(IpCall call, bool sizing)
+IpAdaptersAnswer Machine::ip_adapters()
 {
-    if (call == IpCall::AdaptersInfo)
-        return sizing ? m_faults.adapters_info_sizing_error : m_faults.adapters_info_error;
-    return sizing ? m_faults.network_params_sizing_error : m_faults.network_params_error;
-}
-
-std::vector<IpAdapter> Machine::ip_adapters()
-{
-    std::vector<IpAdapter> result;
-    result.reserve(m_scenario.ip_adapters.size());
+    IpAdaptersAnswer answer;
+    answer.adapters.reserve(m_scenario.ip_adapters.size());
     for (const auto& a : m_scenario.ip_adapters)
         if (!a.wireless || m_adapter_present)
-            result.push_back(a);
-    return result;
+            answer.adapters.push_back(a);
+    answer.errors = {m_faults.adapters_info_sizing_error, m_faults.adapters_info_error};
+    return answer;
+}
+
+NetworkParamsAnswer Machine::network_params()
+{
+    return {m_scenario.network, {m_faults.network_params_sizing_error, m_faults.network_params_error}};
 }
 
 }  // namespace machine

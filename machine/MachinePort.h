@@ -41,11 +41,9 @@ public:
     // The class installer's property-change restart. Returns a last-error code, 0 for success.
     virtual std::uint32_t restart_device(const std::string& instance_id) = 0;
 
-    // Error an IP helper call is to fail with (0: none); `sizing` tells the size query
-    // (no buffer) from the call that fills the buffer.
-    virtual std::uint32_t ip_helper_error(IpCall call, bool sizing) = 0;
-    virtual std::vector<IpAdapter> ip_adapters() = 0;
-    virtual NetworkParams network_params() = 0;
+    // The IP helper's data, each with the errors its calls are to fail with.
+    virtual IpAdaptersAnswer ip_adapters() = 0;
+    virtual NetworkParamsAnswer network_params() = 0;
 
     // The Windows directory as the system names it ("C:\WINDOWS").
     virtual std::string windows_directory() = 0;

@@ -57,7 +57,27 @@ struct NetworkParams {
     bool operator==(const NetworkParams&) const = default;
 };
 
-enum class IpCall { AdaptersInfo, NetworkParams };
+// The errors an IP helper call is to fail with (0: none): its size query (no buffer, or one too
+// small) and the call that fills the buffer.
+struct IpHelperErrors {
+    std::uint32_t sizing = 0;
+    std::uint32_t filling = 0;
+
+    std::uint32_t of(bool sizing_call) const { return sizing_call ? sizing : filling; }
+    bool operator==(const IpHelperErrors&) const = default;
+};
+
+// What an IP helper call finds, its data and its errors in one answer: a call is one trip to the
+// machine, which counts when the machine is a service in another process.
+struct IpAdaptersAnswer {
+    std::vector<IpAdapter> adapters;
+    IpHelperErrors errors;
+};
+
+struct NetworkParamsAnswer {
+    NetworkParams params;
+    IpHelperErrors errors;
+};
 
 enum class ServiceState : std::uint32_t { Stopped = 1, StartPending = 2, StopPending = 3, Running = 4 };
 

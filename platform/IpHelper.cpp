@@ -43,15 +43,15 @@ DWORD GetAdaptersInfo(PIP_ADAPTER_INFO adapterInfo, ULONG* size)
 {
     if (!size)
         return ERROR_INVALID_PARAMETER;
-    machine::MachinePort& m = platform::CurrentMachine();
-    std::vector<machine::IpAdapter> adapters = m.ip_adapters();
+    const machine::IpAdaptersAnswer answer = platform::CurrentMachine().ip_adapters();
+    const std::vector<machine::IpAdapter>& adapters = answer.adapters;
     std::size_t extra = 0;
     for (const auto& a : adapters)
         extra += extra_entries(a.addresses.size()) + extra_entries(a.gateways.size());
     auto needed = static_cast<ULONG>(adapters.size() * sizeof(IP_ADAPTER_INFO) + extra * sizeof(IP_ADDR_STRING));
 
     bool sizing = !adapterInfo || *size < needed;
-    if (DWORD error = m.ip_helper_error(machine::IpCall::AdaptersInfo, sizing))
+    if (DWORD error = answer.errors.of(sizing))
         return error;
     if (adapters.empty())
         return ERROR_NO_DATA;
@@ -88,12 +88,12 @@ DWORD GetNetworkParams(PFIXED_INFO fixedInfo, ULONG* size)
 {
     if (!size)
         return ERROR_INVALID_PARAMETER;
-    machine::MachinePort& m = platform::CurrentMachine();
-    machine::NetworkParams params = m.network_params();
+    const machine::NetworkParamsAnswer answer = platform::CurrentMachine().network_params();
+    const machine::NetworkParams& params = answer.params;
     auto needed = static_cast<ULONG>(sizeof(FIXED_INFO) + extra_entries(params.dns_servers.size()) * sizeof(IP_ADDR_STRING));
 
     bool sizing = !fixedInfo || *size < needed;
-    if (DWORD error = m.ip_helper_error(machine::IpCall::NetworkParams, sizing))
+    if (DWORD error = answer.errors.of(sizing))
         return error;
     if (sizing) {
         *size = needed;

@@ -17,7 +17,6 @@ inline constexpr const char* kQueryService = "query_service";
 inline constexpr const char* kStopService = "stop_service";
 inline constexpr const char* kPresentClassDevices = "present_class_devices";
 inline constexpr const char* kRestartDevice = "restart_device";
-inline constexpr const char* kIpHelperError = "ip_helper_error";
 inline constexpr const char* kIpAdapters = "ip_adapters";
 inline constexpr const char* kNetworkParams = "network_params";
 inline constexpr const char* kWindowsDirectory = "windows_directory";

@@ -56,11 +56,6 @@ const std::map<std::string_view, Handler>& handlers()
         {op::kStopService, [](MachinePort& m, const json& a) -> json { return m.stop_service(text(a.at(0))); }},
         {op::kPresentClassDevices, [](MachinePort& m, const json&) -> json { return m.present_class_devices(); }},
         {op::kRestartDevice, [](MachinePort& m, const json& a) -> json { return m.restart_device(text(a.at(0))); }},
-        {op::kIpHelperError,
-         [](MachinePort& m, const json& a) -> json {
-             return m.ip_helper_error(number(a.at(0)) == 0 ? IpCall::AdaptersInfo : IpCall::NetworkParams,
-                                      a.at(1).get<bool>());
-         }},
         {op::kIpAdapters, [](MachinePort& m, const json&) -> json { return m.ip_adapters(); }},
         {op::kNetworkParams, [](MachinePort& m, const json&) -> json { return m.network_params(); }},
         {op::kWindowsDirectory, [](MachinePort& m, const json&) -> json { return m.windows_directory(); }},

@@ -136,14 +136,9 @@ std::uint32_t RemoteMachine::restart_device(const std::string& instance_id)
     return ask(op::kRestartDevice, json::array({instance_id}), kErrorNoSuchDevinst);
 }
 
-std::uint32_t RemoteMachine::ip_helper_error(IpCall call, bool sizing)
-{
-    return ask(op::kIpHelperError, json::array({static_cast<std::uint32_t>(call), sizing}), std::uint32_t{0});
-}
+IpAdaptersAnswer RemoteMachine::ip_adapters() { return ask(op::kIpAdapters, json::array(), IpAdaptersAnswer{}); }
 
-std::vector<IpAdapter> RemoteMachine::ip_adapters() { return ask(op::kIpAdapters, json::array(), std::vector<IpAdapter>{}); }
-
-NetworkParams RemoteMachine::network_params() { return ask(op::kNetworkParams, json::array(), NetworkParams{}); }
+NetworkParamsAnswer RemoteMachine::network_params() { return ask(op::kNetworkParams, json::array(), NetworkParamsAnswer{}); }
 
 std::string RemoteMachine::host_path(const std::string& windows_path)
 {

@@ -46,9 +46,8 @@ public:
     std::uint32_t stop_service(const std::string& name) override;
     std::vector<ClassDevice> present_class_devices() override;
     std::uint32_t restart_device(const std::string& instance_id) override;
-    std::uint32_t ip_helper_error(IpCall call, bool sizing) override;
-    std::vector<IpAdapter> ip_adapters() override;
-    NetworkParams network_params() override;
+    IpAdaptersAnswer ip_adapters() override;
+    NetworkParamsAnswer network_params() override;
     std::string windows_directory() override;
     std::string host_path(const std::string& windows_path) override;
     ShellAnswer shell(const ShellRequest& request) override;

@@ -14,7 +14,7 @@
 
 namespace machine::service {
 
-constexpr std::uint32_t kProtocolVersion = 1;
+constexpr std::uint32_t kProtocolVersion = 2;
 constexpr std::size_t kLengthBytes = 4;
 // Far above the largest real message (a device answer of a few kilobytes); a length beyond
 // it is refused before anything is read or allocated.

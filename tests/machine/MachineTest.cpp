@@ -115,7 +115,7 @@ TEST_F(MachineTest, HotPlugTakesDeviceAddressAndBindingAndBringsThemBack)
 
     m.remove_adapter();
     EXPECT_EQ(m.present_class_devices().size(), 1u);
-    EXPECT_EQ(m.ip_adapters().size(), 1u);
+    EXPECT_EQ(m.ip_adapters().adapters.size(), 1u);
     EXPECT_FALSE(m.bound());
     EXPECT_EQ(UnbindEvent(device), 1u);
     EXPECT_FALSE(Control(device, machine::ioctl::kBind, BindRecord(bind_path)));
@@ -123,7 +123,7 @@ TEST_F(MachineTest, HotPlugTakesDeviceAddressAndBindingAndBringsThemBack)
     m.insert_adapter();
     EXPECT_EQ(adapter->restarts(), 1);
     EXPECT_EQ(m.present_class_devices().size(), 2u);
-    EXPECT_EQ(m.ip_adapters().size(), 2u);
+    EXPECT_EQ(m.ip_adapters().adapters.size(), 2u);
     EXPECT_TRUE(Control(device, machine::ioctl::kBind, BindRecord(bind_path)));
     EXPECT_EQ(UnbindEvent(device), 0u);
 }

@@ -31,7 +31,6 @@ struct Row {
 
 TEST(FaultSwitches, EachNamedFaultReachesTheMachine)
 {
-    using machine::IpCall;
     const std::string service = machine::kDriverServiceName;
     const Row rows[] = {
         {"device-open-fails", [&](Machine& m) { return m.open_device(machine::kDeviceNt).device == 0; }},
@@ -45,11 +44,10 @@ TEST(FaultSwitches, EachNamedFaultReachesTheMachine)
              m.start_service(service);
              return m.query_service(service).state == machine::ServiceState::StartPending;
          }},
-        {"adapters-info-fails", [](Machine& m) { return m.ip_helper_error(IpCall::AdaptersInfo, false) != 0; }},
-        {"adapters-info-sizing-fails", [](Machine& m) { return m.ip_helper_error(IpCall::AdaptersInfo, true) != 0; }},
-        {"network-params-fails", [](Machine& m) { return m.ip_helper_error(IpCall::NetworkParams, false) != 0; }},
-        {"network-params-sizing-fails",
-         [](Machine& m) { return m.ip_helper_error(IpCall::NetworkParams, true) != 0; }},
+        {"adapters-info-fails", [](Machine& m) { return m.ip_adapters().errors.filling != 0; }},
+        {"adapters-info-sizing-fails", [](Machine& m) { return m.ip_adapters().errors.sizing != 0; }},
+        {"network-params-fails", [](Machine& m) { return m.network_params().errors.filling != 0; }},
+        {"network-params-sizing-fails", [](Machine& m) { return m.network_params().errors.sizing != 0; }},
         {"adapter-pulled", [](Machine& m) { return !WirelessPresent(m); }},
         {"registry-read-only",
          [](Machine& m) {
@@ -90,7 +88,7 @@ TEST(FaultSwitches, ADroppedBindingIsOnceAndStaysOff)
     m.start_service(service);
     const std::uint32_t device = m.open_device(machine::kDeviceNt).device;
     std::string name;
-    for (const auto& adapter : m.ip_adapters())
+    for (const auto& adapter : m.ip_adapters().adapters)
         if (adapter.wireless)
             name = "\\Device\\" + adapter.name;
     std::vector<std::uint8_t> record(8 + name.size());

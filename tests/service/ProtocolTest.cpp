@@ -66,7 +66,8 @@ TEST_F(Protocol, BadRequestsAreRefusedAndTheServiceKeepsServing)
                        'n', 'a', 'm', 'e'}),
          "protocol version", true},
         {"no version", with({{"op", op::kComputerName}}), "protocol version none", true},
-        {"no operation", with({{"v", 1}, {"a", json::array()}}), "names no operation", true},
+        {"no operation", with({{"v", machine::service::kProtocolVersion}, {"a", json::array()}}), "names no operation",
+         true},
         {"not a map", Prefixed(1, {0x01}), "not a CBOR map", true},
         {"not CBOR", Prefixed(3, {0xff, 0xff, 0xff}), "not a CBOR map", true},
         // Found by fuzzing: an array claiming more elements than memory can hold.

@@ -6,6 +6,7 @@
 
 #include "machine/Machine.h"
 #include "machine/service/ControlOperations.h"
+#include "platform/IpHelper.h"
 #include "platform/MachineScope.h"
 #include "platform/Registry.h"
 
@@ -78,6 +79,37 @@ TEST_F(SharedMachine, TwoClientsSeeOneAdapterAndOneRegistry)
         EXPECT_EQ(data.error, machine::kRegistryOk);
         EXPECT_EQ(data.bytes, Text("child"));
     }
+}
+
+TEST_F(SharedMachine, AnIpHelperCallGetsTheServicesDataAndFaultsInOneAnswer)
+{
+    auto client = Client();
+    StartService(*client);
+    machine::RealClock clock;
+    platform::MachineScope scope(*client, clock);
+    const auto fault = [&](const char* name, bool on) {
+        ASSERT_TRUE(client->call(machine::service::control_op::kFault, nlohmann::json::array({name, on})));
+    };
+
+    ULONG size = 0;
+    ASSERT_EQ(GetAdaptersInfo(nullptr, &size), static_cast<DWORD>(ERROR_BUFFER_OVERFLOW));
+    std::vector<std::uint8_t> buffer(size);
+    auto* info = reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data());
+    ASSERT_EQ(GetAdaptersInfo(info, &size), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_NE(info->Next, nullptr);
+    EXPECT_STRNE(info->Next->Description, "");
+
+    // Each fault reaches only the call it names: the size query or the call that fills.
+    fault("adapters-info-sizing-fails", true);
+    EXPECT_NE(GetAdaptersInfo(nullptr, &size), static_cast<DWORD>(ERROR_BUFFER_OVERFLOW));
+    EXPECT_EQ(GetAdaptersInfo(info, &size), static_cast<DWORD>(ERROR_SUCCESS));
+    fault("adapters-info-sizing-fails", false);
+    fault("network-params-fails", true);
+    ULONG params_size = 0;
+    EXPECT_EQ(GetNetworkParams(nullptr, &params_size), static_cast<DWORD>(ERROR_BUFFER_OVERFLOW));
+    std::vector<std::uint8_t> params(params_size);
+    EXPECT_NE(GetNetworkParams(reinterpret_cast<PFIXED_INFO>(params.data()), &params_size),
+              static_cast<DWORD>(ERROR_SUCCESS));
 }
 
 TEST_F(SharedMachine, AKilledServiceLeavesTheAdapterAbsentUntilAServiceIsBack)
