@@ -6,6 +6,8 @@
 # launch, and the CPU time and context switches of an idle window from 10 s after launch, all
 # read from /proc. Medians over the rounds, with the ratio to the baseline. The machine service
 # that a program starts on demand is measured beside it; the tray also runs with --in-process.
+# The same program with --floor (a tray icon and an empty 1 s timer, nothing else) shows what
+# any Qt tray program costs here: the floor under zephra's tray figures.
 #
 #   scripts/measure.sh [--idle SECONDS] [--rounds N]     (defaults: 60 s, 3 rounds)
 #
@@ -19,7 +21,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --idle) idle="$2"; shift 2 ;;
     --rounds) rounds="$2"; shift 2 ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
     *) echo "measure.sh: unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -147,6 +149,7 @@ echo "measuring $rounds round(s) of ${idle} s idle, one program every ${stagger}
 for round in $(seq "$rounds"); do
   jobs_of_round=()
   measure baseline "$round" "$tray_display" 0 "$baseline" & jobs_of_round+=($!); sleep "$stagger"
+  measure floor "$round" "$tray_display" 0 "$baseline" --floor & jobs_of_round+=($!); sleep "$stagger"
   measure tray "$round" "$tray_display" 0 "$zephra" & jobs_of_round+=($!); sleep "$stagger"
   measure tray-in-process "$round" "$tray_display" 0 "$zephra" --in-process & jobs_of_round+=($!); sleep "$stagger"
   for i in "${!pages[@]}"; do
@@ -197,3 +200,4 @@ row window-0-service "zephra-machine, serving the window on Connection Status" 3
 row headless "zephra, headless" 5 "first line"
 row baseline "Qt 6 baseline (tray icon)" 3 "tray icon"
 row baseline "Qt 6 baseline (window)" 4 window
+row floor "Qt 6 floor (tray icon, empty 1 s timer)" 3 "tray icon"

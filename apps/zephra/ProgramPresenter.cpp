@@ -1,5 +1,7 @@
 #include "apps/zephra/ProgramPresenter.h"
 
+#include <malloc.h>
+
 #include "apps/zephra/MeasureMarks.h"
 #include "apps/zephra/StopSignals.h"
 #include "framework/CWnd.h"
@@ -30,6 +32,13 @@ void ProgramPresenter::wait_for_events(std::uint64_t deadline_ms)
 {
     // The loop is idle: from here on the program answers the user at once.
     MeasureMark("answers");
+    if (!m_startHeapReturned) {
+        // Start-up reads whole documents (the language library, the machine's scenario) and
+        // drops them again; their free pages would otherwise stay with a program that idles
+        // in the tray for days.
+        m_startHeapReturned = true;
+        malloc_trim(0);
+    }
     m_display.wait_for_events(deadline_ms);
     if (!StopRequested() || m_closeSent)
         return;

@@ -1,7 +1,8 @@
 #pragma once
 // Sits in front of the display presenter (headless or desktop): publishes this process's
-// top-level windows to the runtime directory, and turns a stop signal into a close of the
-// main window once the loop wakes.
+// top-level windows to the runtime directory, turns a stop signal into a close of the main
+// window once the loop wakes, and hands the heap that start-up left free back to the system
+// when the loop first waits.
 
 #include "apps/zephra/RuntimeWindowDirectory.h"
 #include "framework/Presenter.h"
@@ -33,6 +34,7 @@ private:
     fw::Presenter& m_display;
     RuntimeWindowDirectory& m_directory;
     bool m_closeSent = false;
+    bool m_startHeapReturned = false;
 };
 
 }  // namespace zephra_app
