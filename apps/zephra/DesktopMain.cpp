@@ -24,7 +24,7 @@ bool Set(const char* name)
     return value != nullptr && *value != '\0';
 }
 
-int RunSnapshot(const Options& options, qtview::QtPresenter& desktop)
+int RunSnapshot(const Options& options, ProgramMachine& computer, qtview::QtPresenter& desktop)
 {
     const std::string& folder = options.snapshot_folder;
     if (!QDir().mkpath(QString::fromStdString(folder))) {
@@ -32,7 +32,7 @@ int RunSnapshot(const Options& options, qtview::QtPresenter& desktop)
         return 2;
     }
     SnapshotPresenter snapshot(desktop, folder);
-    const int exit_code = RunZephra(options, &snapshot);
+    const int exit_code = RunZephra(computer, &snapshot);
     for (const std::string& file : snapshot.written())
         std::cout << file << std::endl;
     // A program that failed has said why; the missing pictures follow from it.
@@ -51,6 +51,10 @@ int RunDesktop(const Options& options, int argc, char** argv)
     const bool snapshot = !options.snapshot_folder.empty();
     if (snapshot)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before Qt: a machine service that has to be started comes up while the display opens.
+    const std::unique_ptr<ProgramMachine> computer = PrepareMachine(options);
+    if (!computer)
+        return 2;
     QApplication application(argc, argv);
     // Desktops match the windows to the menu entry zephra.desktop, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName("zephra");
@@ -58,7 +62,7 @@ int RunDesktop(const Options& options, int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     qtview::QtPresenter desktop;
     if (snapshot)
-        return RunSnapshot(options, desktop);
+        return RunSnapshot(options, *computer, desktop);
 
     const bool tray = QSystemTrayIcon::isSystemTrayAvailable();
     if (!tray)
@@ -67,7 +71,7 @@ int RunDesktop(const Options& options, int argc, char** argv)
     std::optional<MeasureWatcher> watcher;
     if (Measuring())
         watcher.emplace(desktop);
-    return RunZephra(options, &presenter);
+    return RunZephra(*computer, &presenter);
 }
 
 }  // namespace zephra_app

@@ -40,32 +40,39 @@ machine::service::ServiceLaunch LaunchFor(const Options& options, const std::str
 
 ProgramMachine::ProgramMachine(const Options& options, const machine::Scenario& scenario, const char* program,
                                std::ostream& err)
+    : m_scenario(scenario), m_storage(MachineStorageFor(options)), m_program(program), m_err(err)
 {
-    const machine::MachineStorage storage = MachineStorageFor(options);
     // A snapshot's machine keeps nothing and is the same on every run; a machine without a
     // directory has nothing to share a service by.
-    if (!options.in_process && options.snapshot_folder.empty() && !storage.directory.empty()) {
-        const auto folder = machine::service::runtime_folder();
-        std::string problem = machine::service::prepare_runtime_folder(folder);
-        if (problem.empty()) {
-            const auto endpoint = machine::service::endpoint_for(folder, storage.directory);
-            auto remote = std::make_unique<machine::service::RemoteMachine>(endpoint.socket);
-            problem = machine::service::connect_or_start(*remote, LaunchFor(options, storage.directory, endpoint),
-                                                         kStartTimeoutMs);
-            if (problem.empty())
-                m_remote = std::move(remote);
-        }
-        if (!problem.empty())
-            err << program << ": " << problem << "; running on a machine of its own" << std::endl;
-    }
-    if (!m_remote)
-        m_local = std::make_unique<machine::Machine>(scenario, m_clock, storage);
+    if (options.in_process || !options.snapshot_folder.empty() || m_storage.directory.empty())
+        return;
+    const auto folder = machine::service::runtime_folder();
+    m_problem = machine::service::prepare_runtime_folder(folder);
+    if (!m_problem.empty())
+        return;
+    const auto endpoint = machine::service::endpoint_for(folder, m_storage.directory);
+    m_remote = std::make_unique<machine::service::RemoteMachine>(endpoint.socket);
+    m_start = std::make_unique<machine::service::ServiceStart>(
+        *m_remote, LaunchFor(options, m_storage.directory, endpoint), kStartTimeoutMs);
 }
 
 machine::MachinePort& ProgramMachine::port()
 {
+    if (m_start) {
+        const std::string problem = m_start->finish();
+        m_start.reset();
+        if (!problem.empty()) {
+            m_remote.reset();
+            m_problem = problem;
+        }
+    }
     if (m_remote)
         return *m_remote;
+    if (!m_local) {
+        if (!m_problem.empty())
+            m_err << m_program << ": " << m_problem << "; running on a machine of its own" << std::endl;
+        m_local = std::make_unique<machine::Machine>(m_scenario, m_clock, m_storage);
+    }
     return *m_local;
 }
 

@@ -5,27 +5,36 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "apps/zephra/Options.h"
 #include "machine/Clock.h"
 #include "machine/Machine.h"
 #include "machine/service/RemoteMachine.h"
+#include "machine/service/ServiceStarter.h"
 
 namespace zephra_app {
 
 class ProgramMachine {
 public:
-    // `program` names the program in what it says on `err` when it falls back to a machine of its own.
+    // Connects to the service, or starts it and returns while it comes up, so that the program
+    // opens its display meanwhile. `program` names the program in what it says on `err` when it
+    // falls back to a machine of its own.
     ProgramMachine(const Options& options, const machine::Scenario& scenario, const char* program, std::ostream& err);
 
+    // The machine; the first call waits for a service start still under way.
     machine::MachinePort& port();
     machine::Clock& clock() { return m_clock; }
-    // True when the machine is the service's.
-    bool shared() const { return m_remote != nullptr; }
 
 private:
     machine::RealClock m_clock;
+    machine::Scenario m_scenario;
+    machine::MachineStorage m_storage;
+    std::string m_program;
+    std::ostream& m_err;
     std::unique_ptr<machine::service::RemoteMachine> m_remote;
+    std::unique_ptr<machine::service::ServiceStart> m_start;
+    std::string m_problem;  // why the service cannot be had
     std::unique_ptr<machine::Machine> m_local;
 };
 

@@ -32,13 +32,17 @@ std::optional<machine::Scenario> LoadScenario(const Options& options)
 
 }  // namespace
 
-int RunZephra(const Options& options, fw::Presenter* display)
+std::unique_ptr<ProgramMachine> PrepareMachine(const Options& options)
 {
     const std::optional<machine::Scenario> scenario = LoadScenario(options);
     if (!scenario)
-        return 2;
+        return nullptr;
     // The machine builds its adapter from the scenario's radio world, checked when it was read.
-    ProgramMachine computer(options, *scenario, "zephra", std::cerr);
+    return std::make_unique<ProgramMachine>(options, *scenario, "zephra", std::cerr);
+}
+
+int RunZephra(ProgramMachine& computer, fw::Presenter* display)
+{
     platform::MachineScope scope(computer.port(), computer.clock());
     fw::SetProgramModule(&zephra::ProgramResources());
 

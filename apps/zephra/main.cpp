@@ -30,5 +30,6 @@ int main(int argc, char** argv)
         return 2;
     }
 #endif
-    return zephra_app::RunZephra(options);
+    const auto computer = zephra_app::PrepareMachine(options);
+    return computer ? zephra_app::RunZephra(*computer) : 2;
 }

@@ -5,9 +5,11 @@
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 #include "machine/service/RemoteMachine.h"
 
@@ -18,11 +20,12 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 // The service runs apart from the program that started it: its own session (a terminal's
-// hang-up does not reach it), no parent to reap it (the middle process ends at once), its
-// output to its log, and only the readiness pipe inherited.
+// hang-up does not reach it), its output to its log, and only the readiness pipe inherited.
+// posix_spawn does not copy the program's memory map as a fork would (milliseconds at start,
+// with the display's libraries loaded). While the program runs, it reaps the service aside;
+// after that, the system does. Returns 0 or the error of the spawn.
 int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
 {
-    const int log = launch.log.empty() ? -1 : open(launch.log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     std::vector<std::string> words = launch.arguments;
     words.insert(words.begin(), launch.program);
     words.push_back(kReadyFdOption);
@@ -32,43 +35,37 @@ int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    const pid_t middle = fork();
-    if (middle < 0) {
-        const int error = errno;
-        if (log >= 0)
-            close(log);
-        return error;
+    const int log = launch.log.empty() ? -1 : open(launch.log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (log >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, log, STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, log, STDERR_FILENO);
+    } else if (!launch.log.empty()) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     }
-    if (middle == 0) {
-        // Only async-signal-safe calls from here to exec: the parent may have threads.
-        const pid_t service = fork();
-        if (service != 0)
-            _exit(service < 0 ? 1 : 0);
-        setsid();
-        if (chdir("/") != 0)
-            _exit(127);
-        const int null = open("/dev/null", O_RDWR);
-        if (null >= 0)
-            dup2(null, STDIN_FILENO);
-        const int output = log >= 0 ? log : null;
-        if (!launch.log.empty() && output >= 0) {
-            dup2(output, STDOUT_FILENO);
-            dup2(output, STDERR_FILENO);
-        }
-        if (ready_write_end == kReadyFd)
-            fcntl(kReadyFd, F_SETFD, 0);
-        else
-            dup2(ready_write_end, kReadyFd);
-        close_range(kReadyFd + 1, ~0U, 0);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    // A descriptor duplicated onto itself keeps its close-on-exec flag: the pipe is moved first.
+    const int ready = ready_write_end == kReadyFd ? fcntl(ready_write_end, F_DUPFD_CLOEXEC, kReadyFd + 1) : ready_write_end;
+    posix_spawn_file_actions_adddup2(&actions, ready, kReadyFd);
+    posix_spawn_file_actions_addclosefrom_np(&actions, kReadyFd + 1);
+    posix_spawn_file_actions_addchdir_np(&actions, "/");
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+
+    pid_t service = 0;
+    const int error = ready < 0 ? errno : posix_spawn(&service, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (ready >= 0 && ready != ready_write_end)
+        close(ready);
     if (log >= 0)
         close(log);
-    int status = 0;
-    while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : ECHILD;
+    if (error == 0)
+        std::thread([service] { waitpid(service, nullptr, 0); }).detach();
+    return error;
 }
 
 int remaining_ms(SteadyClock::time_point deadline)
@@ -97,32 +94,61 @@ bool wait_ready(int read_end, SteadyClock::time_point deadline)
 
 }  // namespace
 
-std::string connect_or_start(RemoteMachine& machine, const ServiceLaunch& launch, int timeout_ms)
+ServiceStart::ServiceStart(RemoteMachine& machine, ServiceLaunch launch, int timeout_ms)
+    : m_machine(machine),
+      m_launch(std::move(launch)),
+      m_deadline(SteadyClock::now() + std::chrono::milliseconds(timeout_ms))
 {
-    if (machine.connect())
-        return {};
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeout_ms);
+    if (m_machine.connect())
+        return;
     int pipe_ends[2];
-    if (pipe2(pipe_ends, O_CLOEXEC) != 0)
-        return "cannot make a pipe to start the machine service";
-    const int spawn_error = spawn_detached(launch, pipe_ends[1]);
+    if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
+        m_problem = "cannot make a pipe to start the machine service";
+        return;
+    }
+    const int spawn_error = spawn_detached(m_launch, pipe_ends[1]);
     close(pipe_ends[1]);
-    const bool ready = spawn_error == 0 && wait_ready(pipe_ends[0], deadline);
-    close(pipe_ends[0]);
-    if (spawn_error != 0)
-        return "cannot start " + launch.program;
-    if (!ready)
-        return machine.connect() ? std::string() : launch.program + " did not start the machine service";
+    if (spawn_error != 0) {
+        close(pipe_ends[0]);
+        m_problem = "cannot start " + m_launch.program;
+        return;
+    }
+    m_ready_fd = pipe_ends[0];
+}
+
+ServiceStart::~ServiceStart()
+{
+    if (m_ready_fd >= 0)
+        close(m_ready_fd);
+}
+
+std::string ServiceStart::finish()
+{
+    if (m_ready_fd < 0)
+        return m_problem;
+    const bool ready = wait_ready(m_ready_fd, m_deadline);
+    close(m_ready_fd);
+    m_ready_fd = -1;
+    if (!ready) {
+        if (!m_machine.connect())
+            m_problem = m_launch.program + " did not start the machine service";
+        return m_problem;
+    }
     // Another service that holds the machine may still be on its way to listening: short
     // waits, doubling, until it answers.
     std::chrono::microseconds pause{200};
-    while (!machine.connect()) {
-        if (SteadyClock::now() >= deadline)
-            return "the machine service does not answer on " + machine.socket().string();
+    while (!m_machine.connect()) {
+        if (SteadyClock::now() >= m_deadline)
+            return m_problem = "the machine service does not answer on " + m_machine.socket().string();
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::microseconds{20'000});
     }
     return {};
+}
+
+std::string connect_or_start(RemoteMachine& machine, const ServiceLaunch& launch, int timeout_ms)
+{
+    return ServiceStart(machine, launch, timeout_ms).finish();
 }
 
 }  // namespace machine::service

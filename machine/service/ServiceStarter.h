@@ -3,6 +3,7 @@
 // every later one finds it. The service tells when it listens through a pipe, so the
 // starter waits exactly as long as the start takes.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,30 @@ constexpr int kReadyFd = 3;
 // The byte the service writes once it listens (or found another service already there).
 constexpr char kReadyByte = '1';
 
-// Connects `machine` to its service, starting the service with `launch` when none listens.
-// Waits at most `timeout_ms`. Returns what failed, or "".
+// Connects a machine to its service, starting the service when none listens, in two steps: the
+// start goes on while its program does other work (opening its display), and `finish` waits
+// for what is left of it.
+class ServiceStart {
+public:
+    // Connects `machine`, or starts the service with `launch` without waiting for it. The
+    // start may take `timeout_ms` from now.
+    ServiceStart(RemoteMachine& machine, ServiceLaunch launch, int timeout_ms);
+    ~ServiceStart();
+    ServiceStart(const ServiceStart&) = delete;
+    ServiceStart& operator=(const ServiceStart&) = delete;
+
+    // Waits until the machine is connected or the time is up. Returns what failed, or "".
+    std::string finish();
+
+private:
+    RemoteMachine& m_machine;
+    ServiceLaunch m_launch;
+    std::chrono::steady_clock::time_point m_deadline;
+    int m_ready_fd = -1;
+    std::string m_problem;
+};
+
+// Both steps at once: returns what failed, or "".
 std::string connect_or_start(RemoteMachine& machine, const ServiceLaunch& launch, int timeout_ms);
 
 }  // namespace machine::service
