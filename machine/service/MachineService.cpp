@@ -154,6 +154,8 @@ nlohmann::json MachineService::handle(Machine& machine, const nlohmann::json& me
     const std::string operation = op->get<std::string>();
     const auto found = message.find("a");
     const nlohmann::json arguments = found == message.end() ? nlohmann::json::array() : *found;
+    if (operation == kHelloOperation)
+        return answer(nullptr);
     try {
         if (auto result = serve_port_call(machine, operation, arguments))
             return answer(std::move(*result));
@@ -217,7 +219,7 @@ bool MachineService::read_from(Machine& machine, Client& client)
 void MachineService::note_devices(Client& client, const nlohmann::json& request, const nlohmann::json& reply)
 {
     const std::string operation = request["op"].get<std::string>();
-    if (operation.rfind("ctl.", 0) != 0)
+    if (operation.rfind("ctl.", 0) != 0 && operation != kHelloOperation)
         client.program = true;
     const nlohmann::json& result = reply["r"];
     if (operation == port_op::kOpenDevice && result.is_object() && result.value("error", 1u) == 0)

@@ -31,9 +31,24 @@ bool RemoteMachine::connect()
 {
     if (m_connection.is_open())
         return true;
-    const bool opened = m_connection.open(m_socket);
+    const bool opened = m_connection.open(m_socket) && agree_on_version();
     m_next_attempt = opened ? std::chrono::steady_clock::time_point{} : std::chrono::steady_clock::now() + kReconnectInterval;
     return opened;
+}
+
+bool RemoteMachine::agree_on_version()
+{
+    const std::optional<json> reply = m_connection.exchange(request(kHelloOperation), m_timeout_ms);
+    if (!reply)
+        return false;
+    const auto version = reply->find("v");
+    if (version != reply->end() && *version == kProtocolVersion) {
+        m_other_version.reset();
+        return true;
+    }
+    m_other_version = version != reply->end() && version->is_number_unsigned() ? version->get<std::uint32_t>() : 0;
+    m_connection.close();
+    return false;
 }
 
 std::optional<json> RemoteMachine::call(const char* operation, json arguments, std::string* refusal)

@@ -22,8 +22,10 @@ public:
 
     explicit RemoteMachine(std::filesystem::path socket, int timeout_ms = kDefaultTimeoutMs);
 
-    // Connects now; false when no service listens.
+    // Connects now; false when no service listens, or when the one that listens speaks another
+    // protocol version (`other_version` then names it, 0 when it names none).
     bool connect();
+    std::optional<std::uint32_t> other_version() const { return m_other_version; }
     bool connected() const { return m_connection.is_open(); }
     const std::filesystem::path& socket() const { return m_socket; }
 
@@ -62,6 +64,7 @@ public:
     void registry_changed_key_closed() override;
 
 private:
+    bool agree_on_version();
     template <class T>
     T ask(const char* operation, nlohmann::json arguments, T failure);
     // What stays the same while a machine runs: kept from the last answer, so that a program
@@ -73,6 +76,7 @@ private:
     int m_timeout_ms;
     Connection m_connection;
     std::chrono::steady_clock::time_point m_next_attempt{};
+    std::optional<std::uint32_t> m_other_version;
     std::optional<OsVersion> m_os_version;
     std::optional<std::string> m_computer_name;
     std::optional<std::uint16_t> m_default_language;

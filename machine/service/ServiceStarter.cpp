@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "machine/service/RemoteMachine.h"
+#include "machine/service/Wire.h"
 
 namespace machine::service {
 
@@ -68,6 +69,12 @@ int spawn_detached(const ServiceLaunch& launch, int ready_write_end)
     return error;
 }
 
+std::string other_version_problem(const RemoteMachine& machine)
+{
+    return "the running machine service speaks protocol version " + std::to_string(*machine.other_version()) +
+           ", not " + std::to_string(kProtocolVersion) + " (it stops a minute after its last program)";
+}
+
 int remaining_ms(SteadyClock::time_point deadline)
 {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
@@ -101,6 +108,11 @@ ServiceStart::ServiceStart(RemoteMachine& machine, ServiceLaunch launch, int tim
 {
     if (m_machine.connect())
         return;
+    // A service of another version holds the machine: a second one could not have it either.
+    if (m_machine.other_version()) {
+        m_problem = other_version_problem(m_machine);
+        return;
+    }
     int pipe_ends[2];
     if (pipe2(pipe_ends, O_CLOEXEC) != 0) {
         m_problem = "cannot make a pipe to start the machine service";
@@ -131,13 +143,16 @@ std::string ServiceStart::finish()
     m_ready_fd = -1;
     if (!ready) {
         if (!m_machine.connect())
-            m_problem = m_launch.program + " did not start the machine service";
+            m_problem = m_machine.other_version() ? other_version_problem(m_machine)
+                                                  : m_launch.program + " did not start the machine service";
         return m_problem;
     }
     // Another service that holds the machine may still be on its way to listening: short
     // waits, doubling, until it answers.
     std::chrono::microseconds pause{200};
     while (!m_machine.connect()) {
+        if (m_machine.other_version())
+            return m_problem = other_version_problem(m_machine);
         if (SteadyClock::now() >= m_deadline)
             return m_problem = "the machine service does not answer on " + m_machine.socket().string();
         std::this_thread::sleep_for(pause);

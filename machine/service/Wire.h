@@ -15,6 +15,9 @@
 namespace machine::service {
 
 constexpr std::uint32_t kProtocolVersion = 2;
+// A client's first request on a connection: answered with nothing by a service of its version,
+// refused (with the service's version in "v") by any other.
+constexpr const char* kHelloOperation = "hello";
 constexpr std::size_t kLengthBytes = 4;
 // Far above the largest real message (a device answer of a few kilobytes); a length beyond
 // it is refused before anything is read or allocated.
