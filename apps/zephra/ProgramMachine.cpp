@@ -50,10 +50,10 @@ ProgramMachine::ProgramMachine(const Options& options, const machine::Scenario& 
     m_problem = machine::service::prepare_runtime_folder(folder);
     if (!m_problem.empty())
         return;
-    const auto endpoint = machine::service::endpoint_for(folder, m_storage.directory);
-    m_remote = std::make_unique<machine::service::RemoteMachine>(endpoint.socket);
+    m_endpoint = machine::service::endpoint_for(folder, m_storage.directory);
+    m_remote = std::make_unique<machine::service::RemoteMachine>(m_endpoint->socket);
     m_start = std::make_unique<machine::service::ServiceStart>(
-        *m_remote, LaunchFor(options, m_storage.directory, endpoint), kStartTimeoutMs);
+        *m_remote, LaunchFor(options, m_storage.directory, *m_endpoint), kStartTimeoutMs);
 }
 
 machine::MachinePort& ProgramMachine::port()
@@ -69,9 +69,18 @@ machine::MachinePort& ProgramMachine::port()
     if (m_remote)
         return *m_remote;
     if (!m_local) {
-        if (!m_problem.empty())
-            m_err << m_program << ": " << m_problem << "; running on a machine of its own" << std::endl;
-        m_local = std::make_unique<machine::Machine>(m_scenario, m_clock, m_storage);
+        machine::MachineStorage storage = m_storage;
+        if (!m_problem.empty()) {
+            // A service that still keeps the machine's state would overwrite what a second
+            // machine saved there, or be overwritten by it: this one then keeps nothing.
+            const bool kept_elsewhere = m_endpoint && machine::service::service_process_alive(*m_endpoint);
+            m_err << m_program << ": " << m_problem << "; running on a machine of its own"
+                  << (kept_elsewhere ? " that keeps nothing, since the service keeps this machine's state" : "")
+                  << std::endl;
+            if (kept_elsewhere)
+                storage = {};
+        }
+        m_local = std::make_unique<machine::Machine>(m_scenario, m_clock, storage);
     }
     return *m_local;
 }

@@ -4,6 +4,7 @@
 // the program's own (--in-process, a snapshot, or when the service cannot be had).
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "machine/Clock.h"
 #include "machine/Machine.h"
 #include "machine/service/RemoteMachine.h"
+#include "machine/service/ServiceEndpoint.h"
 #include "machine/service/ServiceStarter.h"
 
 namespace zephra_app {
@@ -32,6 +34,7 @@ private:
     machine::MachineStorage m_storage;
     std::string m_program;
     std::ostream& m_err;
+    std::optional<machine::service::ServiceEndpoint> m_endpoint;
     std::unique_ptr<machine::service::RemoteMachine> m_remote;
     std::unique_ptr<machine::service::ServiceStart> m_start;
     std::string m_problem;  // why the service cannot be had

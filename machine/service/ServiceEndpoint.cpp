@@ -1,8 +1,10 @@
 #include "machine/service/ServiceEndpoint.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +45,15 @@ ServiceEndpoint endpoint_for(const fs::path& folder, const std::string& machine_
     const fs::path full = fs::weakly_canonical(fs::absolute(machine_directory, error), error);
     const std::string name = "machine-" + path_code(full.string());
     return {folder / (name + ".sock"), folder / (name + ".lock"), folder / (name + ".log")};
+}
+
+bool service_process_alive(const ServiceEndpoint& endpoint)
+{
+    std::ifstream lock(endpoint.lock);
+    pid_t pid = 0;
+    if (!(lock >> pid) || pid <= 0)
+        return false;
+    return kill(pid, 0) == 0 || errno == EPERM;
 }
 
 }  // namespace machine::service

@@ -24,4 +24,8 @@ struct ServiceEndpoint {
 // The endpoint of the machine kept in `machine_directory`, in `folder`.
 ServiceEndpoint endpoint_for(const std::filesystem::path& folder, const std::string& machine_directory);
 
+// True when the process its lock names is alive: a service, of any version, may be keeping the
+// machine's state. Only read, so that a service starting meanwhile is not disturbed.
+bool service_process_alive(const ServiceEndpoint& endpoint);
+
 }  // namespace machine::service
