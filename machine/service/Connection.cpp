@@ -7,31 +7,13 @@
 #include <unistd.h>
 
 #include "machine/service/UnixAddress.h"
+#include "machine/service/WaitFor.h"
 
 namespace machine::service {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-int remaining_ms(Clock::time_point deadline)
-{
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
-
-// Waits for `events` on `fd` until `deadline`; false on time-out or error.
-bool wait_for(int fd, short events, Clock::time_point deadline)
-{
-    for (;;) {
-        pollfd p{fd, events, 0};
-        const int n = poll(&p, 1, remaining_ms(deadline));
-        if (n > 0)
-            return true;
-        if (n == 0 || errno != EINTR)
-            return false;
-    }
-}
 
 }  // namespace
 

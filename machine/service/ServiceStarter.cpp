@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "machine/service/RemoteMachine.h"
+#include "machine/service/WaitFor.h"
 #include "machine/service/Wire.h"
 
 namespace machine::service {
@@ -75,21 +75,11 @@ std::string other_version_problem(const RemoteMachine& machine)
            ", not " + std::to_string(kProtocolVersion) + " (it stops a minute after its last program)";
 }
 
-int remaining_ms(SteadyClock::time_point deadline)
-{
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
-
 // True when the service reported that it listens; false when it ended or did not report in time.
 bool wait_ready(int read_end, SteadyClock::time_point deadline)
 {
     for (;;) {
-        pollfd p{read_end, POLLIN, 0};
-        const int n = poll(&p, 1, remaining_ms(deadline));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+        if (!wait_for(read_end, POLLIN, deadline))
             return false;
         char byte = 0;
         const ssize_t got = read(read_end, &byte, 1);
