@@ -152,8 +152,10 @@ nlohmann::json MachineService::handle(Machine& machine, const nlohmann::json& me
     if (op == message.end() || !op->is_string())
         return refusal("the request names no operation");
     const std::string operation = op->get<std::string>();
+    // Read in place: a device request's arguments carry the caller's whole buffer.
+    static const nlohmann::json no_arguments = nlohmann::json::array();
     const auto found = message.find("a");
-    const nlohmann::json arguments = found == message.end() ? nlohmann::json::array() : *found;
+    const nlohmann::json& arguments = found == message.end() ? no_arguments : *found;
     if (operation == kHelloOperation)
         return answer(nullptr);
     try {
